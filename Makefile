@@ -1,0 +1,28 @@
+# The two set-up commands of the README. Each installs what is missing, configures and builds.
+.PHONY: demo test deps build bench fuzz clean
+
+deps:
+	tools/install-deps
+
+build: deps
+	cmake --preset debug >/dev/null
+	cmake --build --preset debug
+
+demo: build
+	build/debug/host/app/vantelle parse examples/prices.dataframe
+	build/debug/host/app/vantelle parse --format hex examples/prices.dataframe
+
+test: build
+	ctest --preset debug
+
+bench: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release
+	build/release/bench/vantelle_bench
+
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
+clean:
+	rm -rf build

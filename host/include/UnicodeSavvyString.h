@@ -1,0 +1,40 @@
+// The common base of PMString and WideString: a UTF-16 text whose positions and lengths count
+// UTF-16 code units.
+#pragma once
+
+#include <string>
+
+#include "BaseType.h"
+
+class HOST_API UnicodeSavvyString {
+ public:
+  UnicodeSavvyString() = default;
+  explicit UnicodeSavvyString(std::u16string units) : fText(std::move(units)) {}
+
+  int32 CharCount() const { return static_cast<int32>(fText.size()); }
+  bool16 IsEmpty() const { return fText.empty() ? kTrue : kFalse; }
+  void Clear() { fText.clear(); }
+
+  // The code unit at a position; the caller keeps the position inside the text.
+  textchar operator[](int32 pos) const { return fText[static_cast<size_t>(pos)]; }
+
+  // Appends one Unicode scalar value: a surrogate pair above U+FFFF, U+FFFD for a value that is
+  // no scalar value (a lone surrogate or anything above U+10FFFF).
+  void AppendUTF32TextChar(UTF32TextChar c);
+
+  // Searches a UTF-16 sequence from a position; -1 when it does not occur there or later.
+  int32 IndexOfUnits(const std::u16string& what, int32 pos = 0) const;
+  int32 IndexOfUnit(textchar c, int32 pos = 0) const;
+
+  const std::u16string& GetUTF16() const { return fText; }
+  std::u16string& GetUTF16Mutable() { return fText; }
+
+  // UTF-8 form, lone surrogates as U+FFFD.
+  std::string GetUTF8String() const;
+  // Replaces the text by decoded UTF-8. Answers kFalse, and leaves the text empty, for input that
+  // is not well-formed UTF-8.
+  bool16 SetUTF8String(const std::string& utf8);
+
+ protected:
+  std::u16string fText;
+};

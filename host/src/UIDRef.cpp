@@ -1,0 +1,3 @@
+#include "UIDRef.h"
+
+const UIDRef kInvalidUIDRef;

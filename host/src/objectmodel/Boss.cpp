@@ -1,0 +1,45 @@
+#include "Boss.h"
+
+Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
+  ObjectModel& model = ObjectModel::Get();
+  if (!model.IsClassDefined(classID)) return nullptr;
+  Boss* boss = new Boss(classID, db, uid);
+  for (const InterfaceBinding& b : model.ResolveClass(classID)) {
+    const ImplementationFactory* factory = model.FindImplementation(b.implementation);
+    if (!factory || !factory->create) continue;
+    IPMUnknown* impl = factory->create(boss);
+    if (impl) boss->fParts.push_back({b.interfaceID, factory, impl});
+  }
+  return boss;
+}
+
+Boss* Boss::Of(const IPMUnknown* object) {
+  if (!object) return nullptr;
+  IPMUnknown* boss = object->QueryInterface(kBossIID);
+  if (!boss) return nullptr;
+  boss->Release();  // the boss outlives the caller's own reference to the object
+  return static_cast<Boss*>(boss);
+}
+
+IPMUnknown* Boss::QueryInterface(PMIID interfaceID) const {
+  if (interfaceID == kBossIID) {
+    AddRef();
+    return const_cast<Boss*>(this);
+  }
+  for (const Part& p : fParts) {
+    if (p.interfaceID == interfaceID) {
+      AddRef();
+      return p.implementation;
+    }
+  }
+  return nullptr;
+}
+
+void Boss::Release() const {
+  if (--fRefCount == 0) delete this;
+}
+
+Boss::~Boss() {
+  // Implementations go in the reverse order of their creation.
+  for (auto it = fParts.rbegin(); it != fParts.rend(); ++it) it->factory->destroy(it->implementation);
+}

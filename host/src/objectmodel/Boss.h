@@ -1,0 +1,47 @@
+// A boss: one object of a class, aggregating one implementation per interface of the class.
+// Reference counting is the boss's; every implementation forwards to it.
+#pragma once
+
+#include <vector>
+
+#include "IPMUnknown.h"
+#include "ObjectModel.h"
+#include "UIDRef.h"
+
+class Boss final : public IPMUnknown {
+ public:
+  // The interface through which the host finds the boss behind any of its interfaces.
+  enum { kBossIID = 0x7000FF };
+
+  struct Part {
+    PMIID interfaceID;
+    const ImplementationFactory* factory;
+    IPMUnknown* implementation;
+  };
+
+  // A new boss with one reference, or null when the class is not defined. Implementations whose
+  // factory is missing or fails are left out: the boss then lacks those interfaces.
+  static Boss* Create(ClassID classID, IDataBase* db = nullptr, UID uid = kInvalidUID);
+  // The boss behind an interface of it, without a reference added; null for a foreign object.
+  static Boss* Of(const IPMUnknown* object);
+
+  IPMUnknown* QueryInterface(PMIID interfaceID) const override;
+  void AddRef() const override { ++fRefCount; }
+  void Release() const override;
+
+  ClassID GetClass() const { return fClass; }
+  IDataBase* GetDataBase() const { return fDataBase; }
+  UID GetUID() const { return fUID; }
+  const std::vector<Part>& Parts() const { return fParts; }
+  int32 RefCount() const { return fRefCount; }
+
+ private:
+  Boss(ClassID classID, IDataBase* db, UID uid) : fClass(classID), fDataBase(db), fUID(uid) {}
+  ~Boss() override;
+
+  ClassID fClass;
+  IDataBase* fDataBase;
+  UID fUID;
+  std::vector<Part> fParts;
+  mutable int32 fRefCount = 1;
+};

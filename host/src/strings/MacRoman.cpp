@@ -1,0 +1,65 @@
+// Mac Roman, the 8-bit platform encoding of every C string, Pascal string and 8-bit block.
+#include <array>
+
+#include "PMString.h"
+
+namespace {
+
+// Unicode of the bytes 0x80 to 0xFF (Apple's mapping; 0xDB is the euro sign, 0xF0 the
+// private-use Apple logo).
+constexpr std::array<textchar, 128> kHighHalf = {
+    0x00C4, 0x00C5, 0x00C7, 0x00C9, 0x00D1, 0x00D6, 0x00DC, 0x00E1, 0x00E0, 0x00E2, 0x00E4, 0x00E3,
+    0x00E5, 0x00E7, 0x00E9, 0x00E8, 0x00EA, 0x00EB, 0x00ED, 0x00EC, 0x00EE, 0x00EF, 0x00F1, 0x00F3,
+    0x00F2, 0x00F4, 0x00F6, 0x00F5, 0x00FA, 0x00F9, 0x00FB, 0x00FC, 0x2020, 0x00B0, 0x00A2, 0x00A3,
+    0x00A7, 0x2022, 0x00B6, 0x00DF, 0x00AE, 0x00A9, 0x2122, 0x00B4, 0x00A8, 0x2260, 0x00C6, 0x00D8,
+    0x221E, 0x00B1, 0x2264, 0x2265, 0x00A5, 0x00B5, 0x2202, 0x2211, 0x220F, 0x03C0, 0x222B, 0x00AA,
+    0x00BA, 0x03A9, 0x00E6, 0x00F8, 0x00BF, 0x00A1, 0x00AC, 0x221A, 0x0192, 0x2248, 0x2206, 0x00AB,
+    0x00BB, 0x2026, 0x00A0, 0x00C0, 0x00C3, 0x00D5, 0x0152, 0x0153, 0x2013, 0x2014, 0x201C, 0x201D,
+    0x2018, 0x2019, 0x00F7, 0x25CA, 0x00FF, 0x0178, 0x2044, 0x20AC, 0x2039, 0x203A, 0xFB01, 0xFB02,
+    0x2021, 0x00B7, 0x201A, 0x201E, 0x2030, 0x00C2, 0x00CA, 0x00C1, 0x00CB, 0x00C8, 0x00CD, 0x00CE,
+    0x00CF, 0x00CC, 0x00D3, 0x00D4, 0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC,
+    0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7};
+
+// Byte of every UTF-16 unit, built once: encoding is one table look-up a character.
+const std::array<uint8, 0x10000>& EncodeTable() {
+  static const std::array<uint8, 0x10000> table = [] {
+    std::array<uint8, 0x10000> t;
+    t.fill('?');
+    for (unsigned b = 0; b < 0x80; ++b) t[b] = static_cast<uint8>(b);
+    for (unsigned b = 0; b < 0x80; ++b) t[kHighHalf[b]] = static_cast<uint8>(0x80 + b);
+    return t;
+  }();
+  return table;
+}
+
+bool IsHighSurrogate(textchar c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(textchar c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+}  // namespace
+
+namespace PlatformEncoding {
+
+textchar DecodeByte(uint8 byte) { return byte < 0x80 ? byte : kHighHalf[byte - 0x80]; }
+
+uint8 EncodeChar(textchar c) { return EncodeTable()[c]; }
+
+std::string Encode(const std::u16string& text) {
+  const auto& table = EncodeTable();
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    textchar c = text[i];
+    // A surrogate pair is one character, which Mac Roman cannot hold.
+    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ++i;
+    out.push_back(static_cast<char>(table[c]));
+  }
+  return out;
+}
+
+std::u16string Decode(const char* bytes, size_t length) {
+  std::u16string out(length, u'\0');
+  for (size_t i = 0; i < length; ++i) out[i] = DecodeByte(static_cast<uint8>(bytes[i]));
+  return out;
+}
+
+}  // namespace PlatformEncoding

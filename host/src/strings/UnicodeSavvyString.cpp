@@ -1,0 +1,117 @@
+#include "UnicodeSavvyString.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr UTF32TextChar kReplacement = 0xFFFD;
+
+bool IsSurrogate(UTF32TextChar c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+void AppendUTF8(std::string& out, UTF32TextChar c) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+}  // namespace
+
+void UnicodeSavvyString::AppendUTF32TextChar(UTF32TextChar c) {
+  if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
+  if (c < 0x10000) {
+    fText.push_back(static_cast<textchar>(c));
+  } else {
+    c -= 0x10000;
+    fText.push_back(static_cast<textchar>(0xD800 + (c >> 10)));
+    fText.push_back(static_cast<textchar>(0xDC00 + (c & 0x3FF)));
+  }
+}
+
+int32 UnicodeSavvyString::IndexOfUnits(const std::u16string& what, int32 pos) const {
+  if (pos < 0) pos = 0;
+  if (static_cast<size_t>(pos) > fText.size()) return -1;
+  size_t found = fText.find(what, static_cast<size_t>(pos));
+  return found == std::u16string::npos ? -1 : static_cast<int32>(found);
+}
+
+int32 UnicodeSavvyString::IndexOfUnit(textchar c, int32 pos) const {
+  if (pos < 0) pos = 0;
+  if (static_cast<size_t>(pos) >= fText.size()) return -1;
+  size_t found = fText.find(c, static_cast<size_t>(pos));
+  return found == std::u16string::npos ? -1 : static_cast<int32>(found);
+}
+
+std::string UnicodeSavvyString::GetUTF8String() const {
+  std::string out;
+  out.reserve(fText.size());
+  for (size_t i = 0; i < fText.size(); ++i) {
+    UTF32TextChar c = fText[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < fText.size() && fText[i + 1] >= 0xDC00 &&
+        fText[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (fText[i + 1] - 0xDC00);
+      ++i;
+    } else if (IsSurrogate(c)) {
+      c = kReplacement;
+    }
+    AppendUTF8(out, c);
+  }
+  return out;
+}
+
+bool16 UnicodeSavvyString::SetUTF8String(const std::string& utf8) {
+  fText.clear();
+  fText.reserve(utf8.size());
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* end = p + utf8.size();
+  while (p < end) {
+    unsigned char lead = *p;
+    if (lead < 0x80) {
+      fText.push_back(lead);
+      ++p;
+      continue;
+    }
+    int extra;
+    UTF32TextChar c;
+    UTF32TextChar minimum;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1, c = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      extra = 2, c = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      extra = 3, c = lead & 0x07, minimum = 0x10000;
+    } else {
+      fText.clear();
+      return kFalse;
+    }
+    if (end - p <= extra) {
+      fText.clear();
+      return kFalse;
+    }
+    for (int i = 1; i <= extra; ++i) {
+      if ((p[i] & 0xC0) != 0x80) {
+        fText.clear();
+        return kFalse;
+      }
+      c = (c << 6) | (p[i] & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) {
+      fText.clear();
+      return kFalse;
+    }
+    AppendUTF32TextChar(c);
+    p += extra + 1;
+  }
+  return kTrue;
+}

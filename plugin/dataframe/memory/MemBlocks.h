@@ -1,0 +1,20 @@
+// Memory blocks: every variable-size byte block the plug-in keeps or hands across lives in the
+// session's memory service, so that any code of the session (other plug-ins included) can size,
+// shrink and release it. Without a session or service, allocation yields null, the size 0, and
+// resize and release do nothing.
+#pragma once
+
+#include "BaseType.h"
+
+typedef void* MemBlock;
+
+MemBlock NewMemBlock(uint32 size);
+// The service's second allocation method, used by the script provider.
+MemBlock NewMemBlockAlt(uint32 size);
+uint32 MemBlockSize(MemBlock block);
+// Shrinks in place; the block keeps its address.
+void ResizeMemBlock(MemBlock block, uint32 newSize);
+void FreeMemBlock(MemBlock block);
+// Copies count bytes from source to destination in ascending order; a count of 0 or less copies
+// nothing. Note the order: source first.
+void CopyBytesFrom(const void* source, void* destination, int32 count);

@@ -8,6 +8,7 @@ constexpr PluginID kHostPluginID = 0;
 
 // Classes.
 constexpr ClassID kSessionBoss = 0x700001;
+constexpr ClassID kUtilsBoss = 0x700002;
 
 // Interfaces.
 constexpr PMIID IID_ISESSION = 0x700001;

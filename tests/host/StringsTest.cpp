@@ -1,5 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "PMString.h"
-
-TEST(PMString, Placeholder) { EXPECT_EQ(PMString("ab").CharCount(), 2); }

@@ -1,0 +1,25 @@
+// The host application's life: start the session, load the plug-ins of the plug-ins folder and run
+// their start-up services; at quit, their shut-down services, the end of the session and the
+// unloading of the modules.
+#pragma once
+
+#include <string>
+
+struct HostOptions {
+  // Every module in this folder is loaded as a plug-in; a missing folder means no plug-ins.
+  std::string plugInsFolder;
+  // What FileUtils::GetAppFolder and GetAppRoamingDataFolder answer; empty keeps the platform's.
+  std::string appFolder;
+  std::string roamingFolder;
+};
+
+namespace HostApplication {
+
+// Starts the host. Modules that cannot be loaded are reported on standard error, recorded, and
+// skipped. Answers false when a session is running already or the session cannot be made.
+bool Start(const HostOptions& options);
+// Runs the shut-down services, ends the session and unloads the plug-ins. Every object made from
+// a plug-in's factories (documents included) must be gone before. Does nothing when not started.
+void Quit();
+
+}  // namespace HostApplication

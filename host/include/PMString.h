@@ -8,6 +8,7 @@
 #include "UnicodeSavvyString.h"
 
 class WideString;
+class IPMStream;
 
 class HOST_API PMString : public UnicodeSavvyString {
  public:
@@ -45,8 +46,18 @@ class HOST_API PMString : public UnicodeSavvyString {
   PMString Substring(int32 pos, int32 count = INT32_MAX) const;
 
   void StripWhiteSpace(StripMode mode = kLeadingAndTrailingWhiteSpace);
+  // Whether StripWhiteSpace removes the character: the Unicode White_Space set.
+  static bool16 IsWhiteSpaceChar(textchar c);
+
+  // Reads or writes the text: its length in UTF-16 code units, then the units. A stored length
+  // longer than the stream's bytes reads what there is and fails the stream.
+  void ReadWrite(IPMStream* stream);
 
   void SetTranslatable(bool16 translatable) { fTranslatable = translatable; }
+  // Replaces a string key by its text from the loaded plug-ins' string tables and marks the
+  // string untranslatable, so that its text is never taken for a key again. Untranslatable
+  // strings and strings that name no key stay as they are.
+  void Translate();
   bool16 GetTranslatable() const { return fTranslatable; }
 
   // Compares code unit by code unit; without case sensitivity ASCII letters fold.

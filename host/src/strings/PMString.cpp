@@ -7,16 +7,16 @@
 
 namespace {
 
+textchar FoldAscii(textchar c) { return (c >= 'A' && c <= 'Z') ? static_cast<textchar>(c + 32) : c; }
+
+}  // namespace
+
 // The Unicode White_Space property.
-bool IsWhiteSpace(textchar c) {
+bool16 PMString::IsWhiteSpaceChar(textchar c) {
   return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
          (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
          c == 0x205F || c == 0x3000;
 }
-
-textchar FoldAscii(textchar c) { return (c >= 'A' && c <= 'Z') ? static_cast<textchar>(c + 32) : c; }
-
-}  // namespace
 
 PMString::PMString(const char* cString) { SetCString(cString); }
 
@@ -70,10 +70,10 @@ void PMString::StripWhiteSpace(StripMode mode) {
   size_t begin = 0;
   size_t end = fText.size();
   if (mode != kTrailingWhiteSpace) {
-    while (begin < end && IsWhiteSpace(fText[begin])) ++begin;
+    while (begin < end && IsWhiteSpaceChar(fText[begin])) ++begin;
   }
   if (mode != kLeadingWhiteSpace) {
-    while (end > begin && IsWhiteSpace(fText[end - 1])) --end;
+    while (end > begin && IsWhiteSpaceChar(fText[end - 1])) --end;
   }
   if (begin == 0 && end == fText.size()) return;
   fText = fText.substr(begin, end - begin);

@@ -39,7 +39,20 @@ void Boss::Release() const {
   if (--fRefCount == 0) delete this;
 }
 
+void Boss::ReplaceImplementation(size_t part, IPMUnknown* implementation) {
+  fRetired.push_back(fParts[part]);
+  fParts[part].implementation = implementation;
+}
+
+void Boss::DropRetired() {
+  for (auto it = fRetired.rbegin(); it != fRetired.rend(); ++it)
+    it->factory->destroy(it->implementation);
+  fRetired.clear();
+}
+
 Boss::~Boss() {
+  DropRetired();
   // Implementations go in the reverse order of their creation.
-  for (auto it = fParts.rbegin(); it != fParts.rend(); ++it) it->factory->destroy(it->implementation);
+  for (auto it = fParts.rbegin(); it != fParts.rend(); ++it)
+    it->factory->destroy(it->implementation);
 }

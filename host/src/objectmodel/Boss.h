@@ -35,6 +35,14 @@ class Boss final : public IPMUnknown {
   const std::vector<Part>& Parts() const { return fParts; }
   int32 RefCount() const { return fRefCount; }
 
+  // Puts a new implementation in a part's place (undo restores state into fresh objects). The
+  // replaced one stays alive, retired, for interface pointers still held to it, until
+  // DropRetired or the boss goes.
+  void ReplaceImplementation(size_t part, IPMUnknown* implementation);
+  // Destroys the retired implementations; only when no reference from outside remains.
+  void DropRetired();
+  bool HasRetired() const { return !fRetired.empty(); }
+
  private:
   Boss(ClassID classID, IDataBase* db, UID uid) : fClass(classID), fDataBase(db), fUID(uid) {}
   ~Boss() override;
@@ -43,5 +51,6 @@ class Boss final : public IPMUnknown {
   IDataBase* fDataBase;
   UID fUID;
   std::vector<Part> fParts;
+  std::vector<Part> fRetired;
   mutable int32 fRefCount = 1;
 };

@@ -1,0 +1,16 @@
+// Something that hears the changes a subject announces.
+#pragma once
+
+#include "IPMUnknown.h"
+
+class ISubject;
+
+class IObserver : public IPMUnknown {
+ public:
+  enum { kDefaultIID = 0x700011 };
+
+  // A change announced on a subject for a protocol the observer attached to: the change's class,
+  // the subject, the protocol (the interface that changed), the changer (a command) and data.
+  virtual void Update(ClassID change, ISubject* subject, PMIID protocol, void* changedBy,
+                      void* data) = 0;
+};

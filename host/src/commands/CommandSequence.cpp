@@ -1,0 +1,23 @@
+#include "CommandSequence.h"
+
+#include "database/ChangeScope.h"
+
+CommandSequence::CommandSequence() {
+  ChangeScope::Open();
+}
+
+IPMUnknown* CommandSequence::QueryInterface(PMIID interfaceID) const {
+  if (interfaceID != ICommandSequence::kDefaultIID) return nullptr;
+  AddRef();
+  return const_cast<CommandSequence*>(this);
+}
+
+void CommandSequence::Release() const {
+  if (--fRefCount == 0) delete this;
+}
+
+void CommandSequence::End() {
+  if (fEnded) return;
+  fEnded = true;
+  ChangeScope::Close(fName.IsEmpty() ? ChangeScope::DefaultStepName() : fName);
+}

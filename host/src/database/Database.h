@@ -1,0 +1,101 @@
+// The host's database: the objects of one document (or of the session's workspace), each a boss
+// under a UID, with the undo history of their persistent state.
+//
+// Undo works on snapshots. Before an implementation's first change in a step its owner calls
+// PreDirty, which records the implementation's bytes as its own ReadWrite writes them; creating
+// and deleting objects are recorded the same way. Undo puts the recorded state back into fresh
+// implementations (an implementation's ReadWrite may rely on reading into a fresh object), so an
+// interface pointer held across undo or redo sees the old object: query it again afterwards.
+//
+// Steps: see ChangeScope. A change made while no command, sequence or transaction is open is
+// recorded as a step of its own, named ChangeScope::DefaultStepName().
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include "IDataBase.h"
+#include "PMString.h"
+#include "UndoHistory.h"
+
+class ISubject;
+
+class HOST_API Database final : public IDataBase {
+ public:
+  // An empty database without a root (a document file being read fills it).
+  Database();
+  // A database whose root is a new object of the class (kInvalidUID as root when the class is
+  // not defined). Creating the root is no undoable change.
+  explicit Database(ClassID rootClass);
+  ~Database() override;
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // The database behind a database pointer, or null for any other kind.
+  static Database* Of(IDataBase* db);
+
+  IPMUnknown* Instantiate(UID uid, PMIID interfaceID) override;
+  UID GetRootUID() const override { return fRoot; }
+  ClassID GetClass(UID uid) const override;
+  bool16 IsValidUID(UID uid) const override;
+  UID NewUID(ClassID classID) override;
+  void DeleteUID(UID uid) override;
+  void BeginTransaction() override;
+  void EndTransaction() override;
+  bool16 IsModified() const override;
+
+  // Records the implementation's state before its first change in the current step.
+  void PreDirty(const Boss* boss, const IPMUnknown* implementation);
+
+  // Undo and redo answer false, changing nothing, when there is no step or a step is still open.
+  bool16 CanUndo() const;
+  bool16 CanRedo() const;
+  // The name of the step undo or redo would take back (a string key, translated when shown).
+  PMString GetUndoName() const;
+  PMString GetRedoName() const;
+  bool16 Undo();
+  bool16 Redo();
+  // Forgets every step: the present state becomes the unmodified one (after building a new
+  // document, after opening one).
+  void ClearHistory();
+  // The present state is the saved one.
+  void MarkSaved();
+
+  // The subject on which the document-wide broadcasts of this database are heard, with a
+  // reference added; made on first use.
+  ISubject* QueryBroadcastSubject();
+
+  // What document files are made of and read into.
+  const std::map<UID, StoredObject>& Objects() const { return fObjects; }
+  // Adds a read object; false when the UID is invalid or taken.
+  bool AdoptObject(UID uid, StoredObject object);
+  void SetRootUID(UID root) { fRoot = root; }
+
+  // Used by ChangeScope: ends the open step (dropping it when nothing was recorded), or undoes
+  // its records after the first `mark`.
+  void EndStep(const PMString& name, bool foldIntoPrevious);
+  void RollBackTo(size_t mark);
+
+ private:
+  class LooseChange;
+
+  // Opens the step (a new change ends any redo) and tells the scopes about the change to come.
+  void WillRecord();
+  // Swaps the database's state with the record's.
+  void Apply(UndoRecord& record);
+  // Destroys implementations that undo retired once no outside reference to their boss remains.
+  void SweepRetired();
+  StoredObject* Find(UID uid);
+
+  std::map<UID, StoredObject> fObjects;
+  UID fRoot = kInvalidUID;
+  uint64 fNextUID = 1;
+  int32 fTransactionDepth = 0;
+  bool fTransactionOwnsScope = false;
+  bool fStepOpen = false;
+  UndoStep fOpenStep;
+  UndoHistory fHistory;
+  // Bosses that hold retired implementations, each with one reference of ours.
+  std::vector<Boss*> fRetiring;
+  IPMUnknown* fBroadcastSubject = nullptr;
+};

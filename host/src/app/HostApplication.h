@@ -3,6 +3,7 @@
 // unloading of the modules.
 #pragma once
 
+#include <functional>
 #include <string>
 
 struct HostOptions {
@@ -18,6 +19,10 @@ namespace HostApplication {
 // Starts the host. Modules that cannot be loaded are reported on standard error, recorded, and
 // skipped. Answers false when a session is running already or the session cannot be made.
 bool Start(const HostOptions& options);
+// Starts the host with plug-ins of the caller's choosing: loadPlugIns runs where Start loads the
+// plug-ins folder and answers whether every required plug-in was loaded. Tests install the
+// plug-in linked into the test program this way (PlugInLoader::AdoptLinkedPlugIn).
+bool StartWith(const HostOptions& options, const std::function<bool()>& loadPlugIns);
 // Runs the shut-down services, ends the session and unloads the plug-ins. Every object made from
 // a plug-in's factories (documents included) must be gone before. Does nothing when not started.
 void Quit();

@@ -1,0 +1,53 @@
+#include "FileUtils.h"
+
+#include <filesystem>
+
+#include "AppFolders.h"
+#include "platform/Platform.h"
+
+namespace {
+
+bool16 AnswerFolder(const std::string& path, IDFile* folder) {
+  if (path.empty() || !folder) return kFalse;
+  *folder = IDFile::FromUTF8(path);
+  return kTrue;
+}
+
+}  // namespace
+
+namespace FileUtils {
+
+bool16 GetAppFolder(IDFile* folder) {
+  return AnswerFolder(AppFolders::AppFolder(), folder);
+}
+
+bool16 GetAppRoamingDataFolder(IDFile* folder, const PMString& subFolderName) {
+  if (!AnswerFolder(AppFolders::RoamingFolder(), folder)) return kFalse;
+  AppendPath(folder, subFolderName);
+  return kTrue;
+}
+
+void AppendPath(IDFile* file, const PMString& name) {
+  if (!file || name.IsEmpty()) return;
+  PMString path = file->GetPath();
+  const textchar separator = static_cast<textchar>(Platform::kPathSeparator);
+  if (!path.IsEmpty() && path[path.CharCount() - 1] != separator) path.Append(separator);
+  path.Append(name);
+  *file = IDFile(path);
+}
+
+ErrorCode CreateFolderIfNeeded(const IDFile& folder) {
+  if (folder.IsEmpty()) return kFailure;
+  std::error_code error;
+  std::filesystem::path path(folder.GetUTF8Path());
+  std::filesystem::create_directories(path, error);
+  return std::filesystem::is_directory(path, error) ? kSuccess : kFailure;
+}
+
+bool16 DoesFileExist(const IDFile& file) {
+  if (file.IsEmpty()) return kFalse;
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::path(file.GetUTF8Path()), error) ? kTrue : kFalse;
+}
+
+}  // namespace FileUtils

@@ -1,0 +1,20 @@
+// Problems met while loading plug-ins: each is written to standard error as it happens and kept,
+// so that the session runner and tests can see what was skipped and why.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "BaseType.h"
+
+namespace LoadReport {
+
+// An identifier as messages show it: "0x182900".
+std::string HexID(uint32 id);
+
+// subject names what failed (a module's path, a plug-in ID), problem says what went wrong.
+void Add(const std::string& subject, const std::string& problem);
+const std::vector<std::string>& Problems();
+void Clear();
+
+}  // namespace LoadReport

@@ -1,0 +1,321 @@
+#include "ResourceSource.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+#include "UnicodeSavvyString.h"
+
+namespace {
+
+bool ReadWholeFile(const std::filesystem::path& path, std::string* bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+struct Word {
+  std::string text;
+  bool quoted;
+};
+
+// Splits one line into words; answers false with a reason for a malformed quoted text.
+bool SplitLine(const std::string& line, std::vector<Word>* words, std::string* problem) {
+  size_t i = 0;
+  while (i < line.size()) {
+    char c = line[i];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++i;
+    } else if (c == '#') {
+      break;
+    } else if (c != '"') {
+      size_t start = i;
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' &&
+             line[i] != '"' && line[i] != '#') {
+        ++i;
+      }
+      words->push_back({line.substr(start, i - start), false});
+    } else {
+      Word word{std::string(), true};
+      for (++i;; ++i) {
+        if (i >= line.size()) {
+          *problem = "a quoted text is not closed";
+          return false;
+        }
+        if (line[i] == '"') break;
+        if (line[i] != '\\') {
+          word.text.push_back(line[i]);
+          continue;
+        }
+        if (++i >= line.size()) {
+          *problem = "a quoted text ends in a backslash";
+          return false;
+        }
+        switch (line[i]) {
+          case '"':
+          case '\\':
+            word.text.push_back(line[i]);
+            break;
+          case 'n':
+            word.text.push_back('\n');
+            break;
+          case 'r':
+            word.text.push_back('\r');
+            break;
+          case 't':
+            word.text.push_back('\t');
+            break;
+          case 'u': {
+            size_t close = line.find('}', i);
+            if (i + 1 >= line.size() || line[i + 1] != '{' || close == std::string::npos ||
+                close == i + 2 || close > i + 8) {
+              *problem = "\\u must be followed by {HEX}";
+              return false;
+            }
+            std::string hex = line.substr(i + 2, close - i - 2);
+            if (hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+              *problem = "\\u{" + hex + "} is not hexadecimal";
+              return false;
+            }
+            UnicodeSavvyString scalar;
+            scalar.AppendUTF32TextChar(static_cast<UTF32TextChar>(std::stoul(hex, nullptr, 16)));
+            word.text += scalar.GetUTF8String();
+            i = close;
+            break;
+          }
+          default:
+            *problem = std::string("unknown escape \\") + line[i];
+            return false;
+        }
+      }
+      ++i;
+      words->push_back(std::move(word));
+    }
+  }
+  return true;
+}
+
+bool ParseNumber(const Word& word, uint32* value) {
+  if (word.quoted || word.text.empty()) return false;
+  const std::string& t = word.text;
+  bool hex = t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X');
+  const char* digits = hex ? "0123456789abcdefABCDEF" : "0123456789";
+  std::string body = hex ? t.substr(2) : t;
+  if (body.empty() || body.find_first_not_of(digits) != std::string::npos) return false;
+  if (body.size() > (hex ? 8u : 10u)) return false;
+  unsigned long long v = std::stoull(body, nullptr, hex ? 16 : 10);
+  if (v > 0xFFFFFFFFull) return false;
+  *value = static_cast<uint32>(v);
+  return true;
+}
+
+class Parser {
+ public:
+  Parser(const std::string& sourcePath, PlugInResources* resources)
+      : fPath(sourcePath), fOut(resources) {
+    for (const ClassResource& c : fOut->classes) fClasses.insert(c.id);
+    for (const auto& entry : fOut->strings) fKeys.insert(entry.first);
+    for (const DataResource& d : fOut->data) fData.insert({d.type, d.id});
+  }
+
+  bool ParseText(const std::string& text, std::string* error) {
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+      ++fLine;
+      std::vector<Word> words;
+      std::string problem;
+      if (!SplitLine(line, &words, &problem) || (!words.empty() && !Statement(words, &problem))) {
+        *error = Where() + problem;
+        return false;
+      }
+    }
+    if (fBlock != kNone) {
+      *error = fPath + ": the " + BlockName() + " block begun on line " +
+               std::to_string(fBlockLine) + " has no \"end\"";
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  enum Block { kNone, kClassBlock, kAddInBlock, kStringsBlock };
+
+  std::string Where() const { return fPath + ":" + std::to_string(fLine) + ": "; }
+  const char* BlockName() const {
+    return fBlock == kClassBlock ? "class" : fBlock == kAddInBlock ? "addin" : "strings";
+  }
+
+  bool Statement(const std::vector<Word>& w, std::string* problem) {
+    if (!w[0].quoted && w[0].text == "end") {
+      if (w.size() != 1 || fBlock == kNone) {
+        *problem = fBlock == kNone ? "\"end\" without a block" : "\"end\" stands alone";
+        return false;
+      }
+      fBlock = kNone;
+      return true;
+    }
+    switch (fBlock) {
+      case kClassBlock:
+        return Binding(w, &fOut->classes.back().bindings, problem);
+      case kAddInBlock:
+        return Binding(w, &fOut->addIns.back().bindings, problem);
+      case kStringsBlock:
+        return StringEntry(w, problem);
+      case kNone:
+        break;
+    }
+    const std::string& keyword = w[0].quoted ? std::string() : w[0].text;
+    if (keyword == "plugin") return PlugIn(w, problem);
+    if (keyword == "class") return Class(w, problem);
+    if (keyword == "addin") return AddIn(w, problem);
+    if (keyword == "strings") return Begin(w.size() == 1, kStringsBlock, "strings", problem);
+    if (keyword == "data") return Data(w, problem);
+    *problem = "unknown statement \"" + w[0].text + "\"";
+    return false;
+  }
+
+  bool Begin(bool wellFormed, Block block, const char* usage, std::string* problem) {
+    if (!wellFormed) {
+      *problem = std::string("expected: ") + usage;
+      return false;
+    }
+    fBlock = block;
+    fBlockLine = fLine;
+    return true;
+  }
+
+  bool PlugIn(const std::vector<Word>& w, std::string* problem) {
+    uint32 id = 0;
+    if (w.size() != 3 || !ParseNumber(w[1], &id) || !w[2].quoted) {
+      *problem = "expected: plugin ID \"name\"";
+      return false;
+    }
+    if (id == 0) {
+      *problem = "plug-in ID 0 is the host's own";
+      return false;
+    }
+    if (fOut->pluginID != 0) {
+      *problem = "the plug-in is named twice";
+      return false;
+    }
+    fOut->pluginID = id;
+    fOut->name = w[2].text;
+    return true;
+  }
+
+  bool Class(const std::vector<Word>& w, std::string* problem) {
+    ClassResource c;
+    bool wellFormed = (w.size() == 2 || (w.size() == 4 && !w[2].quoted && w[2].text == "parent")) &&
+                      ParseNumber(w[1], &c.id) && (w.size() == 2 || ParseNumber(w[3], &c.parent));
+    if (!Begin(wellFormed && c.id != kInvalidClass, kClassBlock, "class ID [parent ID]", problem)) {
+      return false;
+    }
+    if (!fClasses.insert(c.id).second) {
+      *problem = "class " + w[1].text + " is defined twice";
+      return false;
+    }
+    fOut->classes.push_back(std::move(c));
+    return true;
+  }
+
+  bool AddIn(const std::vector<Word>& w, std::string* problem) {
+    AddInResource a;
+    bool wellFormed = w.size() == 2 && ParseNumber(w[1], &a.id) && a.id != kInvalidClass;
+    if (!Begin(wellFormed, kAddInBlock, "addin CLASS", problem)) return false;
+    fOut->addIns.push_back(std::move(a));
+    return true;
+  }
+
+  bool Binding(const std::vector<Word>& w, std::vector<InterfaceBinding>* bindings,
+               std::string* problem) {
+    InterfaceBinding b{};
+    if (w.size() != 2 || !ParseNumber(w[0], &b.interfaceID) ||
+        !ParseNumber(w[1], &b.implementation)) {
+      *problem = "expected: INTERFACE IMPLEMENTATION, or end";
+      return false;
+    }
+    for (const InterfaceBinding& other : *bindings) {
+      if (other.interfaceID == b.interfaceID) {
+        *problem = "interface " + w[0].text + " is bound twice";
+        return false;
+      }
+    }
+    bindings->push_back(b);
+    return true;
+  }
+
+  bool StringEntry(const std::vector<Word>& w, std::string* problem) {
+    if (w.size() != 2 || !w[1].quoted || w[0].text.empty()) {
+      *problem = "expected: KEY \"text\", or end";
+      return false;
+    }
+    if (!fKeys.insert(w[0].text).second) {
+      *problem = "string key " + w[0].text + " is defined twice";
+      return false;
+    }
+    fOut->strings.emplace_back(w[0].text, w[1].text);
+    return true;
+  }
+
+  bool Data(const std::vector<Word>& w, std::string* problem) {
+    DataResource d;
+    if (w.size() != 4 || w[1].quoted || w[1].text.size() != 4 || !ParseNumber(w[2], &d.id) ||
+        !w[3].quoted) {
+      *problem = "expected: data TYPE ID \"file\" (TYPE of four characters)";
+      return false;
+    }
+    for (char c : w[1].text) d.type = (d.type << 8) | static_cast<uint8>(c);
+    if (!fData.insert({d.type, d.id}).second) {
+      *problem = "data resource " + w[1].text + " " + w[2].text + " is defined twice";
+      return false;
+    }
+    std::filesystem::path file = std::filesystem::path(fPath).parent_path() / w[3].text;
+    if (!ReadWholeFile(file, &d.bytes)) {
+      *problem = "cannot read " + file.string();
+      return false;
+    }
+    fOut->data.push_back(std::move(d));
+    return true;
+  }
+
+  std::string fPath;
+  PlugInResources* fOut;
+  int fLine = 0;
+  Block fBlock = kNone;
+  int fBlockLine = 0;
+  std::set<ClassID> fClasses;
+  std::set<std::string> fKeys;
+  std::set<std::pair<uint32, uint32>> fData;
+};
+
+}  // namespace
+
+namespace ResourceSource {
+
+bool Parse(const std::string& text, const std::string& sourcePath, PlugInResources* resources,
+           std::string* error) {
+  return Parser(sourcePath, resources).ParseText(text, error);
+}
+
+bool CompileFiles(const std::vector<std::string>& paths, PlugInResources* resources,
+                  std::string* error) {
+  for (const std::string& path : paths) {
+    std::string text;
+    if (!ReadWholeFile(path, &text)) {
+      *error = path + ": cannot be read";
+      return false;
+    }
+    if (!Parse(text, path, resources, error)) return false;
+  }
+  if (resources->pluginID == 0) {
+    *error = "no source names the plug-in (plugin ID \"name\")";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ResourceSource

@@ -1,0 +1,37 @@
+// The text form of a plug-in's resources, the one its developers write. One statement a line;
+// words are separated by blanks; "#" outside a quoted text begins a comment; quoted texts know the
+// escapes \" \\ \n \r \t and \u{HEX}. Numbers are decimal or hexadecimal with "0x".
+//
+//   plugin 0x182900 "Vantelle Module"       the plug-in's ID and name (once, in one file)
+//   class CLASS [parent CLASS]              a class; each line up to "end" binds an interface
+//     INTERFACE IMPLEMENTATION              to an implementation
+//   end
+//   addin CLASS                             further bindings for a class defined elsewhere
+//     INTERFACE IMPLEMENTATION
+//   end
+//   strings                                 string keys and their English texts
+//     KEY "text"
+//   end
+//   data TYPE ID "file"                     a data resource: TYPE is a four-character code,
+//                                           the file's path is relative to the source file
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "PlugInResources.h"
+
+namespace ResourceSource {
+
+// Parses the text of one source file into resources, adding to what they hold. sourcePath names
+// the file in messages ("path:line: problem") and locates data files. Answers false at the first
+// problem.
+bool Parse(const std::string& text, const std::string& sourcePath, PlugInResources* resources,
+           std::string* error);
+
+// Reads and parses source files into one plug-in's resources, and checks what the files must say
+// together: the plug-in is named once, and no class, string key or data resource comes twice.
+bool CompileFiles(const std::vector<std::string>& paths, PlugInResources* resources,
+                  std::string* error);
+
+}  // namespace ResourceSource

@@ -1,0 +1,146 @@
+// The parser's linear operations against the direct transcription of the algorithms, over many
+// generated texts built from the pieces where the rules have their traps: comment openers and
+// closers that a cut can join, separators and escapes, every kind of line break, white space,
+// characters outside Mac Roman, surrogates and NULs.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "dataframe/DataFrameTestSupport.h"
+#include "dataframe/ReferenceParser.h"
+#include "dataframe/parser/EntryLines.h"
+#include "dataframe/parser/EntryParser.h"
+#include "support/HostTest.h"
+
+using namespace DataFrameTest;
+
+namespace {
+
+const std::u16string kPieces[] = {
+    u"<",
+    u"!",
+    u"-",
+    u">",
+    u"<!--",
+    u"-->",
+    u"<!",
+    u"--",
+    u"<!-",
+    u":",
+    u",",
+    u"\\",
+    u"\\:",
+    u"\\,",
+    u"\r",
+    u"\n",
+    u"\r\n",
+    u"\n\r",
+    u" ",
+    u"\t",
+    u"a",
+    u"b",
+    u"Key",
+    u"Value",
+    u"\u00A0",
+    u"\u2003",
+    u"\u00E9",
+    u"\u20AC",
+    u"\u201D",
+    std::u16string(1, 0xD83D),
+    std::u16string(1, 0xDE00),
+    u"\U0001F600",
+    std::u16string(1, u'\0'),
+};
+
+class Generator {
+ public:
+  explicit Generator(uint32 seed) : fRandom(seed) {}
+
+  PMString Text(size_t maxPieces) {
+    std::u16string text;
+    size_t pieces = Below(maxPieces + 1);
+    for (size_t i = 0; i < pieces; ++i) text += kPieces[Below(std::size(kPieces))];
+    return PMString(text);
+  }
+  size_t Below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(fRandom); }
+
+ private:
+  std::mt19937 fRandom;
+};
+
+using ParserEquivalenceTest = HostTest;
+
+TEST_F(ParserEquivalenceTest, BlockAndRemainingTextMatchTheDirectAlgorithm) {
+  Generator generate(20240601);
+  for (int i = 0; i < 20000; ++i) {
+    const PMString text = generate.Text(i % 10 == 0 ? 200 : 30);
+    const int16 type = generate.Below(8) == 0 ? 2 : 0;
+    PMString expectedText = text;
+    std::string expected = Reference::ParseDataFrameEntries(expectedText, type);
+
+    PMString actualText = text;
+    MemBlock block = nullptr;
+    uint32 size = 0;
+    ParseDataFrameEntries(actualText, type, &block, &size);
+    ASSERT_NE(block, nullptr);
+    std::string actual(static_cast<const char*>(block), size);
+    FreeMemBlock(block);
+
+    ASSERT_EQ(Hex(actual), Hex(expected)) << ::testing::PrintToString(text.GetUTF16());
+    ASSERT_EQ(actualText, expectedText) << ::testing::PrintToString(text.GetUTF16());
+  }
+}
+
+TEST_F(ParserEquivalenceTest, LinesAndCursorsMatchTheDirectAlgorithm) {
+  Generator generate(7);
+  for (int i = 0; i < 5000; ++i) {
+    const PMString text = generate.Text(30);
+    int32 cursor = static_cast<int32>(generate.Below(static_cast<size_t>(text.CharCount()) + 3));
+    int32 expectedCursor = cursor;
+    for (;;) {
+      std::unique_ptr<PMString> line(NextEntryLine(text, cursor));
+      std::unique_ptr<PMString> expected(Reference::NextEntryLine(text, expectedCursor));
+      ASSERT_EQ(line != nullptr, expected != nullptr) << ::testing::PrintToString(text.GetUTF16());
+      if (!line) break;
+      ASSERT_EQ(*line, *expected);
+      ASSERT_EQ(cursor, expectedCursor);
+    }
+  }
+}
+
+TEST_F(ParserEquivalenceTest, SplitsMatchTheDirectAlgorithm) {
+  Generator generate(11);
+  for (int i = 0; i < 5000; ++i) {
+    const PMString line = generate.Text(20);
+    PMString label, value, expectedLabel, expectedValue;
+    SplitEntryLine(line, label, value);
+    Reference::SplitEntryLine(line, expectedLabel, expectedValue);
+    ASSERT_EQ(label, expectedLabel) << ::testing::PrintToString(line.GetUTF16());
+    ASSERT_EQ(value, expectedValue) << ::testing::PrintToString(line.GetUTF16());
+  }
+}
+
+TEST_F(ParserEquivalenceTest, EscapeRemovalMatchesTheDirectAlgorithmForAnyBounds) {
+  Generator generate(13);
+  const PMString escapes[] = {PMString("\\"), PMString("<<"), PMString("-"), PMString("")};
+  const PMString separators[] = {PMString(":"), PMString(","), PMString("->"), PMString("")};
+  for (int i = 0; i < 20000; ++i) {
+    const PMString original = generate.Text(25);
+    const PMString& escape = escapes[generate.Below(std::size(escapes))];
+    const PMString& separator = separators[generate.Below(std::size(separators))];
+    const int32 span = original.CharCount() + 4;
+    const auto start = static_cast<int32>(generate.Below(static_cast<size_t>(span))) - 2;
+    const auto end = static_cast<int32>(generate.Below(static_cast<size_t>(span))) - 2;
+    PMString actual = original;
+    PMString expected = original;
+    int32 count = RemoveSeparatorEscapes(actual, escape, separator, start, end);
+    int32 expectedCount =
+        Reference::RemoveSeparatorEscapes(expected, escape, separator, start, end);
+    ASSERT_EQ(actual, expected) << ::testing::PrintToString(original.GetUTF16()) << " " << start
+                                << ".." << end;
+    ASSERT_EQ(count, expectedCount);
+  }
+}
+
+}  // namespace

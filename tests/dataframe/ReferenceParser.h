@@ -1,0 +1,22 @@
+// A direct transcription of the data frame reading algorithms with the host's string operations:
+// comments searched again from the start after every cut, CR and LF searched separately for every
+// line, one removal per escape. Quadratic in places, and kept that way: it is what the parser's
+// linear versions are checked against.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "PMString.h"
+
+namespace Reference {
+
+void CutComments(PMString& text);
+PMString* NextEntryLine(const PMString& text, int32& cursor);
+void SplitEntryLine(const PMString& line, PMString& label, PMString& value);
+int32 RemoveSeparatorEscapes(PMString& string, const PMString& escape, const PMString& separator,
+                             int32 start, int32 end);
+// The whole parse; the block's bytes, or nothing when the head could not be had.
+std::string ParseDataFrameEntries(PMString& text, int16 type);
+
+}  // namespace Reference

@@ -8,6 +8,7 @@
 #include "objectmodel/Boss.h"
 
 struct ForeignPart {
+  PMIID interfaceID;
   ImplementationID implementation;
   std::vector<uint8> bytes;
 };

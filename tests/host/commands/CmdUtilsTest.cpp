@@ -1,0 +1,68 @@
+#include "CmdUtils.h"
+#include "ErrorUtils.h"
+#include "database/Database.h"
+#include "host/database/TestObjects.h"
+#include "support/HostTest.h"
+
+namespace {
+
+class CmdUtilsTest : public HostTest {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    RegisterTestClasses();
+  }
+};
+
+TEST_F(CmdUtilsTest, OnlyClassesWithACommandMakeCommands) {
+  EXPECT_EQ(CmdUtils::CreateCommand(0x7E7FFF), nullptr) << "an unknown class";
+  EXPECT_EQ(CmdUtils::CreateCommand(kTestItemClass), nullptr) << "a class that is no command";
+  ICommand* command = CmdUtils::CreateCommand(kTestSetValueCmdClass);
+  ASSERT_NE(command, nullptr);
+  EXPECT_EQ(command->GetUndoability(), ICommand::kRegularUndo);
+  EXPECT_TRUE(command->GetItemList()->IsEmpty());
+  command->Release();
+}
+
+TEST_F(CmdUtilsTest, ProcessingRunsDoThenDoNotifyAndAnswersTheErrorCode) {
+  Database db(kTestItemClass);
+  InterfacePtr<ICommand> command(MakeSetValueCmd(UIDList(UIDRef(&db, db.GetRootUID())), 4));
+  ErrorUtils::PMSetGlobalErrorCode(kFailure);
+  EXPECT_EQ(CmdUtils::ProcessCommand(command), kSuccess) << "an earlier error does not stop it";
+  EXPECT_EQ(SetValueCmdOf(command)->notified, 1);
+  EXPECT_EQ(NumberOf(&db, db.GetRootUID()), 4);
+  EXPECT_EQ(static_cast<Command*>(command.get())->GetTarget(), &db);
+  EXPECT_EQ(CmdUtils::ProcessCommand(nullptr), kFailure);
+  ErrorUtils::PMSetGlobalErrorCode(-1018);
+  EXPECT_EQ(ErrorUtils::PMGetGlobalErrorCode(), -1018);
+  ErrorUtils::PMSetGlobalErrorCode(kSuccess);
+}
+
+TEST_F(CmdUtilsTest, ChangesInTwoDatabasesUnderOneSequenceAreAStepInEach) {
+  Database first(kTestItemClass), second(kTestItemClass);
+  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
+  sequence->SetName("BothKey");
+  EXPECT_EQ(sequence->GetName(), PMString("BothKey"));
+  CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&first, 1)), 1));
+  CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&second, 1)), 2));
+  CmdUtils::EndCommandSequence(sequence);
+  EXPECT_EQ(first.GetUndoName(), PMString("BothKey"));
+  EXPECT_EQ(second.GetUndoName(), PMString("BothKey"));
+  second.Undo();
+  EXPECT_EQ(NumberOf(&first, 1), 1);
+  EXPECT_EQ(NumberOf(&second, 1), 0);
+}
+
+TEST_F(CmdUtilsTest, ADatabaseClosedInsideASequenceLeavesTheOthersStep) {
+  Database kept(kTestItemClass);
+  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
+  {
+    Database closed(kTestItemClass);
+    CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&closed, 1)), 1));
+  }
+  CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&kept, 1)), 2));
+  CmdUtils::EndCommandSequence(sequence);
+  EXPECT_TRUE(kept.CanUndo());
+}
+
+}  // namespace

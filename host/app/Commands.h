@@ -20,3 +20,7 @@ struct CommandEntry {
 int RunParseCommand(const CommandArgs& args);
 // vantelle header [FILE]
 int RunHeaderCommand(const CommandArgs& args);
+// vantelle run [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR] FILE
+int RunRunCommand(const CommandArgs& args);
+// vantelle shell [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR]
+int RunShellCommand(const CommandArgs& args);

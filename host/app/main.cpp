@@ -10,6 +10,8 @@ namespace {
 constexpr CommandEntry kCommands[] = {
     {"parse", "print the entries a data frame text yields", RunParseCommand},
     {"header", "print the header a data frame text declares", RunHeaderCommand},
+    {"run", "run a session script against the host and its plug-ins", RunRunCommand},
+    {"shell", "run session commands read from standard input", RunShellCommand},
 };
 
 void PrintUsage(std::FILE* out) {

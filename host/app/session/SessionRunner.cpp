@@ -1,0 +1,39 @@
+#include "SessionRunner.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ScriptSession.h"
+#include "SessionCommand.h"
+#include "SessionLexer.h"
+
+int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing) {
+  ScriptSession session(out);
+  int result = kSessionOK;
+  std::string line;
+  std::vector<ScriptWord> words;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    int code = kSessionOK;
+    try {
+      std::string error;
+      if (!SplitScriptLine(line, words, error)) throw ScriptError(error);
+      if (!words.empty()) RunSessionCommand(session, words);
+    } catch (const ScriptError& e) {
+      err << "error: line " << number << ": " << e.what() << '\n';
+      code = kSessionScriptError;
+    } catch (const SessionFailure& e) {
+      err << "error: " << e.what() << '\n';
+      code = kSessionFailed;
+    } catch (const std::exception& e) {  // out of memory, say: the run fails, the host stays up
+      err << "error: " << e.what() << '\n';
+      code = kSessionFailed;
+    }
+    out.flush();
+    if (code == kSessionOK) continue;
+    result = std::max(result, code);
+    if (!keepGoing) break;
+  }
+  return result;
+}

@@ -1,0 +1,17 @@
+// Runs session scripts against the running host, one command per line.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+// Exit codes of a run.
+constexpr int kSessionOK = 0;
+constexpr int kSessionFailed = 1;       // the host failed to do what was asked (save, open)
+constexpr int kSessionScriptError = 2;  // unknown command, bad argument, unknown name
+
+// Reads lines from in and runs them; results go to out, errors to err as "error: line N: …" for
+// a script error and "error: …" for a failure. A run stops at its first error, unless keepGoing
+// (the interactive shell), which reports each error and goes on. Answers the exit code: that of
+// the first error, or for keepGoing the highest one seen. Documents the script made are closed
+// before it returns.
+int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing);

@@ -1,0 +1,76 @@
+// The command that groups the page items of its item list. Its item list is the new group
+// afterwards.
+#include <algorithm>
+
+#include "CPMUnknown.h"
+#include "Command.h"
+#include "ErrorUtils.h"
+#include "IDataBase.h"
+#include "IGeometry.h"
+#include "IHierarchy.h"
+#include "IPageItemName.h"
+#include "InterfacePtr.h"
+#include "LayoutCmdData.h"
+#include "LayoutCommands.h"
+#include "objectmodel/HostClassRegistrar.h"
+#include "objectmodel/HostFactory.h"
+
+namespace {
+
+class GroupItemsCmdData : public CPMUnknown<IGroupItemsCmdData> {
+ public:
+  explicit GroupItemsCmdData(IPMUnknown* boss) : CPMUnknown(boss) {}
+
+  void SetName(const PMString& name) override { fName = name; }
+  const PMString& GetName() const override { return fName; }
+
+ private:
+  PMString fName;
+};
+
+PMRect Enclose(const PMRect& a, const PMRect& b) {
+  return PMRect(std::min(a.Left(), b.Left()), std::min(a.Top(), b.Top()),
+                std::max(a.Right(), b.Right()), std::max(a.Bottom(), b.Bottom()));
+}
+
+class GroupItemsCmd : public Command {
+ public:
+  using Command::Command;
+
+  void Do() override {
+    const UIDList items = *GetItemList();
+    InterfacePtr<IGroupItemsCmdData> data(this, IID_IGROUPITEMSCMDDATA);
+    IDataBase* db = items.GetDataBase();
+    if (!data || !LayoutCommands::WhyNotGroupable(items).empty()) {
+      return ErrorUtils::PMSetGlobalErrorCode(kFailure);
+    }
+
+    // The group takes the first item's place; the items then leave their parents for it.
+    InterfacePtr<IHierarchy> first(items.GetRef(0), IID_IHIERARCHY);
+    InterfacePtr<IHierarchy> place(first->QueryParent());
+    const UID group = db->NewUID(kGroupItemBoss);
+    place->AddChild(group, place->GetChildIndex(items[0]));
+    InterfacePtr<IHierarchy> members(db, group, IID_IHIERARCHY);
+    PMRect bounds = InterfacePtr<IGeometry>(items.GetRef(0), IID_IGEOMETRY)->GetBoundingBox();
+    for (int32 i = 0; i < items.Length(); ++i) {
+      InterfacePtr<IHierarchy> item(items.GetRef(i), IID_IHIERARCHY);
+      InterfacePtr<IHierarchy> parent(item->QueryParent());
+      parent->RemoveChild(items[i]);
+      members->AddChild(items[i], -1);
+      bounds = Enclose(bounds,
+                       InterfacePtr<IGeometry>(items.GetRef(i), IID_IGEOMETRY)->GetBoundingBox());
+    }
+    InterfacePtr<IGeometry>(db, group, IID_IGEOMETRY)->SetBoundingBox(bounds);
+    InterfacePtr<IPageItemName>(db, group, IID_IPAGEITEMNAME)->SetName(data->GetName());
+    SetItemList(UIDList(UIDRef(db, group)));
+  }
+
+  PMString* CreateName() override { return new PMString("Group"); }
+};
+
+HostClassRegistrar gRegistrar([](ObjectModel& model) {
+  model.RegisterImplementation(MakeHostFactory<GroupItemsCmdData>(kGroupItemsCmdDataImpl));
+  model.RegisterImplementation(MakeHostFactory<GroupItemsCmd>(kGroupItemsCmdImpl));
+});
+
+}  // namespace

@@ -1,0 +1,73 @@
+// The command that makes a frame (with its column and story when it is a text frame) on a page or
+// on a spread's pasteboard. Its item list is the new frame afterwards.
+#include "CPMUnknown.h"
+#include "Command.h"
+#include "ErrorUtils.h"
+#include "IDataBase.h"
+#include "IGeometry.h"
+#include "IHierarchy.h"
+#include "IPageItemName.h"
+#include "ITextFrameColumn.h"
+#include "ITextModel.h"
+#include "InterfacePtr.h"
+#include "LayoutCmdData.h"
+#include "objectmodel/HostClassRegistrar.h"
+#include "objectmodel/HostFactory.h"
+
+namespace {
+
+class NewFrameCmdData : public CPMUnknown<INewFrameCmdData> {
+ public:
+  explicit NewFrameCmdData(IPMUnknown* boss) : CPMUnknown(boss) {}
+
+  void Set(const Frame& frame) override { fFrame = frame; }
+  const Frame& Get() const override { return fFrame; }
+
+ private:
+  Frame fFrame;
+};
+
+class NewFrameCmd : public Command {
+ public:
+  using Command::Command;
+
+  void Do() override {
+    InterfacePtr<INewFrameCmdData> data(this, IID_INEWFRAMECMDDATA);
+    IDataBase* db = GetTarget();
+    if (!data || !db) return ErrorUtils::PMSetGlobalErrorCode(kFailure);
+    const INewFrameCmdData::Frame& args = data->Get();
+    const ClassID parentClass = db->GetClass(args.parent);
+    InterfacePtr<IHierarchy> parent(db, args.parent, IID_IHIERARCHY);
+    if (!parent || (parentClass != kPageBoss && parentClass != kSpreadBoss)) {
+      return ErrorUtils::PMSetGlobalErrorCode(kFailure);
+    }
+
+    const UID frame = db->NewUID(kFrameItemBoss);
+    parent->AddChild(frame, -1);
+    InterfacePtr<IGeometry>(db, frame, IID_IGEOMETRY)->SetBoundingBox(args.bounds);
+    InterfacePtr<IPageItemName>(db, frame, IID_IPAGEITEMNAME)->SetName(args.name);
+    if (args.withStory) {
+      const UID story = db->NewUID(kTextStoryBoss);
+      InterfacePtr<ITextModel>(db, story, IID_ITEXTMODEL)->Insert(0, args.text);
+      const UID column = db->NewUID(kFrameColumnBoss);
+      InterfacePtr<ITextFrameColumn>(db, column, IID_ITEXTFRAMECOLUMN)->SetTextModelUID(story);
+      InterfacePtr<IHierarchy>(db, frame, IID_IHIERARCHY)->AddChild(column, -1);
+    }
+    fWithStory = args.withStory;
+    SetItemList(UIDList(UIDRef(db, frame)));
+  }
+
+  PMString* CreateName() override {
+    return new PMString(fWithStory ? "New Text Frame" : "New Graphic Frame");
+  }
+
+ private:
+  bool16 fWithStory = kFalse;
+};
+
+HostClassRegistrar gRegistrar([](ObjectModel& model) {
+  model.RegisterImplementation(MakeHostFactory<NewFrameCmdData>(kNewFrameCmdDataImpl));
+  model.RegisterImplementation(MakeHostFactory<NewFrameCmd>(kNewFrameCmdImpl));
+});
+
+}  // namespace

@@ -12,6 +12,7 @@
 #include "ITextModel.h"
 #include "InterfacePtr.h"
 #include "database/Database.h"
+#include "persist/DocumentFile.h"
 
 namespace DocumentFactory {
 
@@ -42,6 +43,11 @@ std::unique_ptr<Database> NewDocument(int32 spreads, int32 pagesPerSpread) {
 namespace {
 
 // Walks the layout once, refusing the first thing out of shape.
+bool IsLayoutClass(ClassID c) {
+  return c == kSpreadBoss || c == kPageBoss || c == kFrameItemBoss || c == kGroupItemBoss ||
+         c == kFrameColumnBoss || c == kTextStoryBoss;
+}
+
 class StructureCheck {
  public:
   explicit StructureCheck(IDataBase* db) : fDB(db) {}
@@ -60,6 +66,15 @@ class StructureCheck {
       if (fDB->GetClass(spread) != kSpreadBoss || !Claim(spread)) return "a spread is damaged";
       std::string why = CheckSpread(spread);
       if (!why.empty()) return why;
+    }
+    // An item outside the layout would escape the walk above, and with it the check that its
+    // parents lead to a page without going round in a circle.
+    if (Database* all = Database::Of(fDB)) {
+      for (const auto& object : all->Objects()) {
+        if (IsLayoutClass(object.second.GetClass()) && fSeen.count(object.first) == 0) {
+          return "an object lies outside the layout";
+        }
+      }
     }
     return std::string();
   }
@@ -158,6 +173,15 @@ class StructureCheck {
 std::string CheckStructure(IDataBase* db) {
   if (!db) return "no document";
   return StructureCheck(db).Run();
+}
+
+std::unique_ptr<Database> OpenDocument(const IDFile& file, std::string* error) {
+  std::unique_ptr<Database> db = DocumentFile::Open(file, error);
+  if (!db) return nullptr;
+  const std::string why = CheckStructure(db.get());
+  if (why.empty()) return db;
+  if (error) *error = file.GetUTF8Path() + ": not a document the host can work on: " + why;
+  return nullptr;
 }
 
 }  // namespace DocumentFactory

@@ -9,6 +9,7 @@
 
 class Database;
 class IDataBase;
+class IDFile;
 
 namespace DocumentFactory {
 
@@ -23,7 +24,12 @@ std::unique_ptr<Database> NewDocument(int32 spreads, int32 pagesPerSpread);
 // Why the database is no document the host can work on, or an empty text when it is one. A
 // document is a tree: spreads hold pages and then pasteboard items, pages and groups hold page
 // items, a frame holds at most its column, whose story ends in its final character; every object
-// has one place and every parent link agrees with its parent's children.
+// has one place, every parent link agrees with its parent's children, and no layout object lies
+// outside the tree.
 std::string CheckStructure(IDataBase* db);
+
+// A document read from a file whose structure passes the check above; null and a message when
+// the file cannot be read or holds no such document.
+std::unique_ptr<Database> OpenDocument(const IDFile& file, std::string* error);
 
 }  // namespace DocumentFactory

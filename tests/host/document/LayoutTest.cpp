@@ -1,0 +1,207 @@
+#include "DocumentFixture.h"
+#include "IDocument.h"
+#include "IGeometry.h"
+#include "IItemOwnerUtils.h"
+#include "ILayoutUtils.h"
+#include "IPageItemUtils.h"
+#include "UtilsBoss.h"
+
+namespace {
+
+template <class T>
+InterfacePtr<T> Utils(PMIID id) {
+  return InterfacePtr<T>(static_cast<T*>(UtilsBoss::QueryUtils(id)));
+}
+
+using LayoutTest = DocumentFixture;
+
+TEST_F(LayoutTest, ANewDocumentHasItsSpreadsPagesAndWorkspaceAndIsUnmodified) {
+  InterfacePtr<IPageList> pages(DB(), DB()->GetRootUID(), IID_IPAGELIST);
+  InterfacePtr<ISpread> second(DB(), Spread(1), IID_ISPREAD);
+  InterfacePtr<IDocument> document(DB(), DB()->GetRootUID(), IID_IDOCUMENT);
+  ASSERT_TRUE(pages && second && document);
+  EXPECT_EQ(pages->GetPageCount(), 4);
+  EXPECT_EQ(second->GetNumPages(), 2);
+  EXPECT_EQ(second->GetNthPageUID(1), Page(3));
+  EXPECT_EQ(second->GetNthPageUID(2), kInvalidUID);
+  EXPECT_EQ(pages->GetPageIndex(Page(2)), 2);
+  EXPECT_EQ(pages->GetPageIndex(Spread(0)), -1);
+  EXPECT_EQ(DB()->GetClass(document->GetWorkspaceRef().GetUID()), kDocWorkspaceBoss);
+  EXPECT_FALSE(DB()->IsModified());
+  EXPECT_FALSE(fDB->CanUndo());
+}
+
+TEST_F(LayoutTest, NewDocumentRefusesCountsOutsideItsLimits) {
+  EXPECT_FALSE(DocumentFactory::NewDocument(0, 1));
+  EXPECT_FALSE(DocumentFactory::NewDocument(1, 0));
+  EXPECT_FALSE(DocumentFactory::NewDocument(1, DocumentFactory::kMaxPagesPerSpread + 1));
+  EXPECT_FALSE(DocumentFactory::NewDocument(DocumentFactory::kMaxPages / 2 + 1, 2));
+  EXPECT_TRUE(DocumentFactory::NewDocument(DocumentFactory::kMaxPages, 1));
+}
+
+TEST_F(LayoutTest, APageListsItsItemsInCreationOrderAndNoOtherPagesItems) {
+  TextFrame(Page(1), "A");
+  TextFrame(Page(0), "B");
+  GraphicFrame(Page(1), "C");
+  TextFrame(Page(2), "D");
+  TextFrame(Spread(0), "P");
+  EXPECT_EQ(ItemsOnPage(0, 0), "B");
+  EXPECT_EQ(ItemsOnPage(0, 1), "A C");
+  EXPECT_EQ(ItemsOnPage(1, 0), "D");
+  EXPECT_EQ(ItemsOnPage(1, 1), "");
+  EXPECT_EQ(ItemsOnPage(0, 2), "");
+}
+
+TEST_F(LayoutTest, TheFurtherArgumentsAddThePageThePasteboardAndGroupMembers) {
+  UID a = TextFrame(Page(0), "A");
+  UID b = TextFrame(Page(0), "B");
+  UID c = TextFrame(Page(0), "C");
+  UID inner = Group({b, c}, "Inner");
+  Group({inner, a}, "Outer");
+  TextFrame(Page(0), "D");
+  TextFrame(Spread(0), "P");
+  struct Case {
+    bool16 includePage, includePasteboard, topLevelOnly;
+    const char* expected;
+  } cases[] = {
+      {kFalse, kFalse, kTrue, "Outer D"},
+      {kTrue, kFalse, kTrue, "page Outer D"},
+      {kFalse, kTrue, kTrue, "Outer D P"},
+      {kFalse, kFalse, kFalse, "Outer Inner B C A D"},
+      {kTrue, kTrue, kFalse, "page Outer Inner B C A D P"},
+  };
+  for (const Case& c2 : cases) {
+    EXPECT_EQ(ItemsOnPage(0, 0, c2.includePage, c2.includePasteboard, c2.topLevelOnly), c2.expected)
+        << c2.includePage << c2.includePasteboard << c2.topLevelOnly;
+  }
+}
+
+TEST_F(LayoutTest, AGroupTakesItsFirstItemsPlaceAndHoldsTheItemsInTheGivenOrder) {
+  UID a = TextFrame(Page(0), "A");
+  TextFrame(Page(0), "B");
+  UID c = GraphicFrame(Page(0), "C");
+  UID p = TextFrame(Spread(0), "P");
+  UID group = Group({c, p, a}, "G");
+  ASSERT_NE(group, kInvalidUID);
+  EXPECT_EQ(ItemsOnPage(0, 0), "B G");
+  EXPECT_EQ(ItemsOnPage(0, 0, kFalse, kTrue), "B G");  // P left the pasteboard for the group
+  InterfacePtr<IHierarchy> members(DB(), group, IID_IHIERARCHY);
+  UIDList list(DB());
+  for (int32 i = 0; i < members->GetChildCount(); ++i) list.Append(members->GetChildUID(i));
+  EXPECT_EQ(Names(list), "C P A");
+  InterfacePtr<IGeometry> box(DB(), group, IID_IGEOMETRY);
+  EXPECT_EQ(box->GetBoundingBox(), PMRect(0, 0, 100, 50));
+}
+
+TEST_F(LayoutTest, ItemsCanBeGroupedOnlyOnceAndOnlyOnOneSpread) {
+  UID a = TextFrame(Page(0), "A");
+  UID b = TextFrame(Page(1), "B");
+  UID c = TextFrame(Page(2), "C");
+  UID d = TextFrame(Page(0), "D");
+  UID p = TextFrame(Spread(0), "P");
+  UID grouped = TextFrame(Page(0), "E");
+  Group({grouped}, "G");
+  struct Case {
+    std::vector<UID> items;
+    const char* why;
+  } cases[] = {
+      {{a, b, p}, ""},  // two pages and the pasteboard of one spread
+      {{}, "nothing to group"},
+      {{a, c}, "the items lie on different spreads"},
+      {{a, d, a}, "an item is named twice"},
+      {{a, grouped}, "an item lies inside a group already"},
+      {{a, Page(0)}, "not a page item"},
+  };
+  for (const Case& c2 : cases) {
+    UIDList items(DB());
+    for (UID uid : c2.items) items.Append(uid);
+    EXPECT_EQ(LayoutCommands::WhyNotGroupable(items), c2.why);
+  }
+  UIDList bad(DB());
+  bad.Append(a);
+  bad.Append(c);
+  EXPECT_EQ(LayoutCommands::GroupItems(bad, PMString("X")), kInvalidUIDRef);
+  EXPECT_EQ(ItemsOnPage(0, 0), "A D G");  // the refused command changed nothing
+}
+
+TEST_F(LayoutTest, TheOwnerUtilityClimbsGroupsAndStopsAtThePage) {
+  auto owners = Utils<IItemOwnerUtils>(IID_IITEMOWNERUTILS);
+  ASSERT_TRUE(owners);
+  UID a = TextFrame(Page(0), "A");
+  UID b = TextFrame(Page(0), "B");
+  UID inner = Group({a}, "Inner");
+  UID outer = Group({inner, b}, "Outer");
+  InterfacePtr<IHierarchy> frame(DB(), a, IID_IHIERARCHY);
+  UID column = frame->GetChildUID(0);
+
+  struct Case {
+    UID item;
+    bool16 owned;
+    UID owner;
+  } cases[] = {{a, kTrue, inner},  {inner, kTrue, outer},
+               {b, kTrue, outer},  {outer, kFalse, kInvalidUID},
+               {column, kTrue, a}, {Page(0), kFalse, kInvalidUID}};
+  for (const Case& c : cases) {
+    UIDRef owner = kInvalidUIDRef;
+    EXPECT_EQ(owners->GetOwningItem(Ref(c.item), owner), c.owned) << c.item;
+    EXPECT_EQ(owner.GetUID(), c.owner) << c.item;
+  }
+}
+
+TEST_F(LayoutTest, TheLayoutUtilityGivesThePageOfAnItemAndNoneOnThePasteboard) {
+  auto layout = Utils<ILayoutUtils>(IID_ILAYOUTUTILS);
+  ASSERT_TRUE(layout);
+  UID a = TextFrame(Page(3), "A");
+  UID b = TextFrame(Page(3), "B");
+  Group({Group({a}, "Inner"), b}, "Outer");
+  UID p = TextFrame(Spread(1), "P");
+  UID q = TextFrame(Spread(1), "Q");
+  Group({q}, "OnPasteboard");
+
+  struct Case {
+    UID item;
+    UID page;
+  } cases[] = {{a, Page(3)}, {b, Page(3)}, {p, kInvalidUID}, {q, kInvalidUID}};
+  for (const Case& c : cases) {
+    InterfacePtr<IHierarchy> hierarchy(DB(), c.item, IID_IHIERARCHY);
+    EXPECT_EQ(layout->GetOwnerPageUID(hierarchy), c.page) << c.item;
+  }
+  EXPECT_EQ(layout->GetOwnerPageUID(nullptr), kInvalidUID);
+}
+
+TEST_F(LayoutTest, ThePageItemUtilityTellsTextFramesAndGroupsWithMembers) {
+  auto utils = Utils<IPageItemUtils>(IID_IPAGEITEMUTILS);
+  ASSERT_TRUE(utils);
+  UID text = TextFrame(Page(0), "T");
+  UID graphic = GraphicFrame(Page(0), "G");
+  UID group = Group({graphic}, "Group");
+  EXPECT_TRUE(utils->IsTextFrame(Ref(text)));
+  EXPECT_FALSE(utils->IsTextFrame(Ref(graphic)));
+  EXPECT_FALSE(utils->IsTextFrame(Ref(group)));
+  EXPECT_FALSE(utils->IsTextFrame(Ref(Page(0))));
+  EXPECT_TRUE(utils->HasChildrenToVisit(Ref(group)));
+  EXPECT_FALSE(utils->HasChildrenToVisit(Ref(text)));  // its child is its column, no page item
+  EXPECT_FALSE(utils->HasChildrenToVisit(Ref(graphic)));
+}
+
+TEST_F(LayoutTest, UndoTakesAFrameOrAGroupAwayAndRedoBringsItBack) {
+  UID a = TextFrame(Page(0), "A", "text");
+  UID b = TextFrame(Page(0), "B");
+  Group({a, b}, "G");
+  EXPECT_EQ(ItemsOnPage(0, 0), "G");
+  ASSERT_TRUE(fDB->Undo());
+  EXPECT_EQ(ItemsOnPage(0, 0), "A B");
+  ASSERT_TRUE(fDB->Undo());
+  ASSERT_TRUE(fDB->Undo());
+  EXPECT_EQ(ItemsOnPage(0, 0), "");
+  EXPECT_FALSE(DB()->IsValidUID(a));
+  EXPECT_FALSE(DB()->IsModified());
+  ASSERT_TRUE(fDB->Redo());
+  ASSERT_TRUE(fDB->Redo());
+  ASSERT_TRUE(fDB->Redo());
+  EXPECT_EQ(ItemsOnPage(0, 0), "G");
+  EXPECT_EQ(ItemsOnPage(0, 0, kFalse, kFalse, kFalse), "G A B");
+  EXPECT_EQ(DocumentFactory::CheckStructure(DB()), "");
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include "ISession.h"
 #include "ISessionMemoryService.h"
 #include "InterfacePtr.h"
+#include "PlatformCalls.h"
 
 namespace {
 
@@ -43,4 +44,8 @@ void CopyBytesFrom(const void* source, void* destination, int32 count) {
   const auto* from = static_cast<const uint8*>(source);
   auto* to = static_cast<uint8*>(destination);
   for (int32 i = 0; i < count; ++i) to[i] = from[i];
+}
+
+void BeepAlert() {
+  MessageBeep(0);
 }

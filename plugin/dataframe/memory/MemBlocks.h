@@ -18,3 +18,5 @@ void FreeMemBlock(MemBlock block);
 // Copies count bytes from source to destination in ascending order; a count of 0 or less copies
 // nothing. Note the order: source first.
 void CopyBytesFrom(const void* source, void* destination, int32 count);
+// A short system beep (the platform's default beep), for a failure the user should notice.
+void BeepAlert();

@@ -1,0 +1,221 @@
+// Starting the host with plug-ins folders of the test's making: good plug-ins are loaded, their
+// classes, add-ins, strings and services work, and every kind of bad module is reported and
+// skipped while the host goes on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "CAlert.h"
+#include "HostIDs.h"
+#include "IApplication.h"
+#include "ISession.h"
+#include "IWorkspace.h"
+#include "InterfacePtr.h"
+#include "UtilsBoss.h"
+#include "app/HostApplication.h"
+#include "host/persist/TempFolder.h"
+#include "host/plugins/modules/TestPlugInIDs.h"
+#include "objectmodel/Boss.h"
+#include "plugins/LoadReport.h"
+#include "plugins/PlugInLoader.h"
+#include "plugins/ResourceBlob.h"
+#include "session/HostSession.h"
+#include "ui/AlertLog.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string TestModule(const std::string& name) {
+  return std::string(VANTELLE_TEST_MODULES_DIR) + "/" + name + ".pln";
+}
+
+class PlugInLoadingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    HostSession::End();  // a session that a plain host test left running
+    fs::create_directories(PlugIns());
+  }
+  void TearDown() override { HostApplication::Quit(); }
+
+  std::string PlugIns() const { return fFolder.File("Plug-Ins"); }
+  // Copies a module into the plug-ins folder under a name of the test's choosing; each copy is
+  // a module of its own for the loader.
+  std::string Install(const std::string& module, const std::string& as) const {
+    std::string target = PlugIns() + "/" + as;
+    fs::copy_file(module, target, fs::copy_options::overwrite_existing);
+    return target;
+  }
+  bool Start() {
+    return HostApplication::Start({PlugIns(), fFolder.File("app"), fFolder.File("roaming")});
+  }
+
+  static bool Reported(const std::string& path, const std::string& problem) {
+    const auto& problems = LoadReport::Problems();
+    return std::find(problems.begin(), problems.end(), path + ": " + problem) != problems.end();
+  }
+  static std::vector<PluginID> LoadedIDs() {
+    std::vector<PluginID> ids;
+    for (const LoadedPlugIn& p : PlugInLoader::Loaded()) ids.push_back(p.id);
+    return ids;
+  }
+  static int32 WhichOf(const IPMUnknown* object) {
+    InterfacePtr<ITestWhich> which(object, ITestWhich::kDefaultIID);
+    return which ? which->Which() : -1;
+  }
+
+ private:
+  TempFolder fFolder;
+};
+
+TEST_F(PlugInLoadingTest, BadModulesAreReportedAndSkippedWhileGoodOnesLoad) {
+  Install(TestModule("TestPlugIn"), "B-Test.pln");
+  std::string noEntry = Install(TestModule("NoGetPlugIn"), "A-NoEntry.pln");
+  std::string incompatible = Install(TestModule("IncompatiblePlugIn"), "C-Old.pln");
+  std::string text = PlugIns() + "/D-Text.pln";
+  std::ofstream(text) << "not a module\n";
+  std::ofstream(PlugIns() + "/ignored.txt") << "not named as a module\n";
+
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(LoadedIDs(), std::vector<PluginID>{kTestPlugInID});
+  EXPECT_TRUE(Reported(noEntry, "is no plug-in: it does not export GetPlugIn"));
+  EXPECT_TRUE(Reported(incompatible, "the plug-in was built for another host"));
+  ASSERT_EQ(LoadReport::Problems().size(), 3u);
+  EXPECT_EQ(LoadReport::Problems()[2].rfind(text + ": cannot be loaded: ", 0), 0u)
+      << LoadReport::Problems()[2];
+}
+
+TEST_F(PlugInLoadingTest, ClassesAddInsAndStringsOfAPlugInWork) {
+  Install(TestModule("TestPlugIn"), "Test.pln");
+  ASSERT_TRUE(Start());
+
+  Boss* derived = Boss::Create(kTestDerivedBoss);
+  ASSERT_NE(derived, nullptr);
+  EXPECT_EQ(WhichOf(derived), kDerivedWhich);
+  InterfacePtr<ITestValue> value(derived, ITestValue::kDefaultIID);
+  ASSERT_NE(value.get(), nullptr) << "inherited from the parent class";
+  EXPECT_EQ(derived->QueryInterface(IID_ITESTUTILITY), nullptr);
+  derived->Release();
+
+  InterfacePtr<IPMUnknown> utility(UtilsBoss::QueryUtils(IID_ITESTUTILITY));
+  ASSERT_NE(utility.get(), nullptr) << "the utilities are made after the plug-ins' add-ins";
+  // The utility is the test's ITestWhich implementation, bound under another interface ID.
+  EXPECT_EQ(static_cast<ITestWhich*>(utility.get())->Which(), kUtilityWhich);
+  InterfacePtr<IApplication> application(GetExecutionContextSession()->QueryApplication());
+  ASSERT_NE(application.get(), nullptr);
+  InterfacePtr<IPMUnknown> added(application, IID_ITESTAPPLICATION);
+  ASSERT_NE(added.get(), nullptr);
+  EXPECT_EQ(static_cast<ITestWhich*>(added.get())->Which(), kApplicationWhich);
+  InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
+  EXPECT_NE(workspace.get(), nullptr);
+
+  PMString key("0x7C0000kQuoteKey");
+  key.Translate();
+  EXPECT_EQ(key.GetUTF8String(), "\"quoted\" \xF0\x9F\x98\x80");
+}
+
+TEST_F(PlugInLoadingTest, RegistrationsArriveNewestFirstEachOnceWithReadWriteOnlyWhenStored) {
+  Install(TestModule("TestPlugIn"), "Test.pln");
+  ASSERT_TRUE(Start());
+  const std::vector<ImplementationID> expected = {kTestServiceImpl,      kTestApplicationWhichImpl,
+                                                  kTestUtilityWhichImpl, kTestDerivedWhichImpl,
+                                                  kTestBaseWhichImpl,    kTestValueImpl};
+  EXPECT_EQ(ObjectModel::Get().ImplementationsOf(kTestPlugInID), expected);
+  for (ImplementationID id : expected) {
+    const ImplementationFactory* factory = ObjectModel::Get().FindImplementation(id);
+    ASSERT_NE(factory, nullptr);
+    EXPECT_EQ(factory->readWrite != nullptr, id == kTestValueImpl) << std::hex << id;
+  }
+  EXPECT_TRUE(LoadReport::Problems().empty());
+}
+
+TEST_F(PlugInLoadingTest, StartUpAndShutDownServicesRunAndQuitTakesThePlugInAway) {
+  Install(TestModule("TestPlugIn"), "Test.pln");
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(AlertLog::Records().size(), 1u);
+  EXPECT_EQ(AlertLog::Records()[0].kind, AlertRecord::kWarning);
+  EXPECT_EQ(AlertLog::Records()[0].message.GetUTF8String(), "Test module started");
+
+  HostApplication::Quit();
+  ASSERT_EQ(AlertLog::Records().size(), 2u);
+  EXPECT_EQ(AlertLog::Records()[1].kind, AlertRecord::kError);
+  EXPECT_EQ(AlertLog::Records()[1].message.GetUTF8String(), "Test module stopped");
+  EXPECT_EQ(GetExecutionContextSession(), nullptr);
+  EXPECT_TRUE(PlugInLoader::Loaded().empty());
+  EXPECT_EQ(ObjectModel::Get().FindImplementation(kTestValueImpl), nullptr);
+  EXPECT_FALSE(ObjectModel::Get().IsClassDefined(kTestBaseBoss));
+  PMString key("0x7C0000kStartedKey");
+  key.Translate();
+  EXPECT_EQ(key.GetUTF8String(), "0x7C0000kStartedKey") << "the plug-in's strings went with it";
+
+  ASSERT_TRUE(Start()) << "the host starts again after a quit";
+  EXPECT_EQ(LoadedIDs(), std::vector<PluginID>{kTestPlugInID});
+}
+
+TEST_F(PlugInLoadingTest, DamagedResourcesSkipThePlugInBeforeItRegisters) {
+  const std::string original = TestModule("TestPlugIn");
+  const uint64 size = fs::file_size(original);
+  struct Case {
+    const char* name;
+    uint64 offset;  // from the end of the file
+    int cut;        // bytes removed from the end instead of a flip
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"flipped", 40, 0, "its resources are damaged (checksum mismatch)"},
+      {"trailer-cut", 0, 5, "the file carries no resources"},
+      {"length-forged", 14, 0, ""},  // a length byte: the blob no longer lines up
+  };
+  for (const Case& c : cases) {
+    std::string path = Install(original, std::string(c.name) + ".pln");
+    if (c.cut) {
+      fs::resize_file(path, size - c.cut);
+    } else {
+      std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+      file.seekp(static_cast<std::streamoff>(size - c.offset));
+      file.put('\x7F');
+    }
+  }
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(PlugInLoader::Loaded().empty());
+  EXPECT_TRUE(ObjectModel::Get().ImplementationsOf(kTestPlugInID).empty());
+  ASSERT_EQ(LoadReport::Problems().size(), 3u);
+  EXPECT_TRUE(Reported(PlugIns() + "/flipped.pln", cases[0].problem));
+  EXPECT_TRUE(Reported(PlugIns() + "/trailer-cut.pln", cases[1].problem));
+}
+
+TEST_F(PlugInLoadingTest, ASecondCopyOfAPlugInIsRefused) {
+  std::string first = Install(TestModule("TestPlugIn"), "A.pln");
+  std::string second = Install(TestModule("TestPlugIn"), "B.pln");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(LoadedIDs(), std::vector<PluginID>{kTestPlugInID});
+  EXPECT_TRUE(Reported(second, "plug-in 0x7C0000 is loaded already from " + first));
+}
+
+TEST_F(PlugInLoadingTest, ARequiredPlugInThatFailsStopsTheStart) {
+  Install(TestModule("TestPlugIn"), "A.pln");
+  std::string required = Install(TestModule("RequiredPlugIn"), "B.pln");
+  EXPECT_FALSE(Start());
+  EXPECT_TRUE(Reported(required, "the file cannot be opened"));
+  EXPECT_EQ(GetExecutionContextSession(), nullptr);
+  EXPECT_EQ(ObjectModel::Get().FindImplementation(kTestValueImpl), nullptr)
+      << "the plug-ins loaded before it are unloaded again";
+}
+
+TEST_F(PlugInLoadingTest, AMissingPlugInsFolderIsReportedAndTheHostRunsWithout) {
+  fs::remove(PlugIns());
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(PlugInLoader::Loaded().empty());
+  ASSERT_EQ(LoadReport::Problems().size(), 1u);
+  EXPECT_EQ(LoadReport::Problems()[0].rfind(PlugIns() + ": the plug-ins folder cannot be read", 0),
+            0u);
+}
+
+TEST_F(PlugInLoadingTest, TheHostStartsOnce) {
+  ASSERT_TRUE(Start());
+  EXPECT_FALSE(Start());
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// The binary resources appended to a module: they decode to what was encoded, and damaged,
+// truncated or lying bytes are refused with a reason, never trusted.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "host/persist/TempFolder.h"
+#include "plugins/ResourceBlob.h"
+
+namespace {
+
+PlugInResources Sample() {
+  PlugInResources r;
+  r.pluginID = 0x182900;
+  r.name = "Vantelle Module";
+  r.classes.push_back({0x10, 0x20, {{1, 2}, {3, 4}}});
+  r.addIns.push_back({0x6201, {{0x182903, 0x18290B}}});
+  r.strings.emplace_back("0x182900kAKey", "A \xC3\xA9");
+  r.data.push_back({0x49434F4E, 20000, std::string("\x89PNG\0\x01", 6)});
+  return r;
+}
+
+void ExpectSame(const PlugInResources& a, const PlugInResources& b) {
+  EXPECT_EQ(a.pluginID, b.pluginID);
+  EXPECT_EQ(a.name, b.name);
+  ASSERT_EQ(a.classes.size(), b.classes.size());
+  EXPECT_EQ(a.classes[0].parent, b.classes[0].parent);
+  ASSERT_EQ(a.classes[0].bindings.size(), b.classes[0].bindings.size());
+  EXPECT_EQ(a.classes[0].bindings[1].implementation, b.classes[0].bindings[1].implementation);
+  ASSERT_EQ(a.addIns.size(), b.addIns.size());
+  EXPECT_EQ(a.addIns[0].bindings[0].interfaceID, b.addIns[0].bindings[0].interfaceID);
+  EXPECT_EQ(a.strings, b.strings);
+  ASSERT_EQ(a.data.size(), b.data.size());
+  EXPECT_EQ(a.data[0].type, b.data[0].type);
+  EXPECT_EQ(a.data[0].bytes, b.data[0].bytes);
+}
+
+std::string BlobOf(const std::string& encoded) {
+  return encoded.substr(0, encoded.size() - ResourceBlob::kTrailerSize);
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void PutU32(std::string* bytes, size_t at, uint32 value) {
+  for (int i = 0; i < 4; ++i) (*bytes)[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+TEST(ResourceBlobTest, DecodesWhatWasEncoded) {
+  PlugInResources decoded;
+  std::string error;
+  ASSERT_TRUE(ResourceBlob::Decode(BlobOf(ResourceBlob::Encode(Sample())), &decoded, &error))
+      << error;
+  ExpectSame(Sample(), decoded);
+}
+
+TEST(ResourceBlobTest, EveryShorterBlobIsRefused) {
+  const std::string blob = BlobOf(ResourceBlob::Encode(Sample()));
+  for (size_t length = 0; length < blob.size(); ++length) {
+    PlugInResources decoded;
+    std::string error;
+    // A cut at a section boundary leaves a well-formed blob with fewer sections: only those
+    // after the identity may be missing, and then nothing else may be wrong.
+    if (ResourceBlob::Decode(blob.substr(0, length), &decoded, &error)) {
+      EXPECT_EQ(decoded.pluginID, 0x182900u) << length;
+      EXPECT_LT(decoded.strings.size() + decoded.data.size(), 2u) << length;
+    } else {
+      EXPECT_FALSE(error.empty()) << length;
+    }
+  }
+}
+
+TEST(ResourceBlobTest, ForgedCountsAndLengthsAreRefused) {
+  const std::string blob = BlobOf(ResourceBlob::Encode(Sample()));
+  // Offsets: magic 0, version 4, identity section kind 8, length 12, plug-in ID 16, name length 20.
+  struct Case {
+    const char* what;
+    size_t at;
+    uint32 value;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"format version", 4, 2, "its resources have format version 2, not 1"},
+      {"section length", 12, 0xFFFFFFF0, "its resources are cut short"},
+      {"name length", 20, 0x7FFFFFFF, "a resource of kind 1 is malformed"},
+      {"section longer than its fields", 12, 4 + 4 + 15 + 1, "a resource of kind 1 is malformed"},
+  };
+  for (const Case& c : cases) {
+    std::string forged = blob;
+    PutU32(&forged, c.at, c.value);
+    PlugInResources decoded;
+    std::string error;
+    EXPECT_FALSE(ResourceBlob::Decode(forged, &decoded, &error)) << c.what;
+    EXPECT_EQ(error, c.error) << c.what;
+  }
+  // A binding count that claims more bindings than the section holds.
+  std::string forged = blob;
+  size_t classSection = 12 + 4 + 4 + 4 + 15;  // after the identity section's payload
+  PutU32(&forged, classSection + 8 + 8, 0x20000000);
+  PlugInResources decoded;
+  std::string error;
+  EXPECT_FALSE(ResourceBlob::Decode(forged, &decoded, &error));
+  EXPECT_EQ(error, "a resource of kind 2 is malformed");
+}
+
+TEST(ResourceBlobTest, UnknownSectionKindsAreSkipped) {
+  std::string blob = BlobOf(ResourceBlob::Encode(Sample()));
+  blob += std::string("\x63\0\0\0\x03\0\0\0xyz", 11);
+  PlugInResources decoded;
+  std::string error;
+  ASSERT_TRUE(ResourceBlob::Decode(blob, &decoded, &error)) << error;
+  ExpectSame(Sample(), decoded);
+}
+
+TEST(ResourceBlobTest, AFileWithEveryByteOfItsResourcesFlippedIsRefused) {
+  TempFolder folder;
+  const std::string code =
+      "\x7F"
+      "ELF code that stays as it is";
+  const std::string encoded = ResourceBlob::Encode(Sample());
+  const std::string path = folder.File("module.pln");
+  for (size_t i = 0; i < encoded.size(); ++i) {
+    std::string damaged = encoded;
+    damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
+    WriteFile(path, code + damaged);
+    PlugInResources read;
+    std::string error;
+    EXPECT_FALSE(ResourceBlob::ReadFromFile(path, &read, &error)) << "byte " << i;
+    EXPECT_FALSE(error.empty()) << "byte " << i;
+  }
+  WriteFile(path, code + encoded);
+  PlugInResources read;
+  std::string error;
+  ASSERT_TRUE(ResourceBlob::ReadFromFile(path, &read, &error)) << error;
+  ExpectSame(Sample(), read);
+}
+
+TEST(ResourceBlobTest, FilesWithoutResourcesOrWithLyingTrailersAreRefused) {
+  TempFolder folder;
+  const std::string encoded = ResourceBlob::Encode(Sample());
+  std::string lying = "code" + encoded;
+  PutU32(&lying, lying.size() - ResourceBlob::kTrailerSize, 0xFFFFFF00);
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"empty", "", "the file carries no resources"},
+      {"code only", "just code, no resources appended", "the file carries no resources"},
+      {"trailer cut", "code" + encoded.substr(0, encoded.size() - 1),
+       "the file carries no resources"},
+      {"blob cut", "code" + encoded.substr(3), "its resources are damaged (checksum mismatch)"},
+      {"length beyond the file", lying,
+       "its resources claim 4294967040 bytes, more than the file holds"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = folder.File("module.pln");
+    WriteFile(path, c.bytes);
+    PlugInResources read;
+    std::string error;
+    EXPECT_FALSE(ResourceBlob::ReadFromFile(path, &read, &error)) << c.what;
+    EXPECT_EQ(error, c.error) << c.what;
+  }
+  PlugInResources read;
+  std::string error;
+  EXPECT_FALSE(ResourceBlob::ReadFromFile(folder.File("missing.pln"), &read, &error));
+  EXPECT_EQ(error, "the file cannot be opened");
+}
+
+TEST(ResourceBlobTest, TheSizeWithoutResourcesLetsThemBeReplaced) {
+  TempFolder folder;
+  const std::string path = folder.File("module.pln");
+  WriteFile(path, "code");
+  uint64 size = 0;
+  std::string error;
+  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(path, &size, &error));
+  EXPECT_EQ(size, 4u);
+  WriteFile(path, "code" + ResourceBlob::Encode(Sample()));
+  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(path, &size, &error));
+  EXPECT_EQ(size, 4u);
+}
+
+}  // namespace

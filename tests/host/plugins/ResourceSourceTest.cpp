@@ -1,0 +1,108 @@
+// The resource source language: what a well-formed source compiles to, and the message each
+// mistake draws, naming its line.
+#include <gtest/gtest.h>
+
+#include "plugins/ResourceSource.h"
+
+namespace {
+
+bool ParseText(const std::string& text, PlugInResources* out, std::string* error) {
+  return ResourceSource::Parse(text, "test.vrc", out, error);
+}
+
+TEST(ResourceSourceTest, AWellFormedSourceGivesEveryKindOfResource) {
+  const std::string text =
+      "# comment line\n"
+      "plugin 0x182900 \"Vantelle Module\"  # trailing comment\n"
+      "\n"
+      "class 0x10 parent 16\r\n"
+      "  0x1 0x2\n"
+      "  3 4\n"
+      "end\n"
+      "addin 0x6201\n"
+      "  0x182903 0x18290B\n"
+      "end\n"
+      "strings\n"
+      "  0x182900kAKey \"tab\\there \\\"q\\\" back\\\\slash # not a comment\"\n"
+      "  0x182900kBKey \"\\u{E9}\\u{1F600}\\n\"\n"
+      "end\n";
+  PlugInResources r;
+  std::string error;
+  ASSERT_TRUE(ParseText(text, &r, &error)) << error;
+  EXPECT_EQ(r.pluginID, 0x182900u);
+  EXPECT_EQ(r.name, "Vantelle Module");
+  ASSERT_EQ(r.classes.size(), 1u);
+  EXPECT_EQ(r.classes[0].id, 0x10u);
+  EXPECT_EQ(r.classes[0].parent, 16u);
+  ASSERT_EQ(r.classes[0].bindings.size(), 2u);
+  EXPECT_EQ(r.classes[0].bindings[1].interfaceID, 3u);
+  EXPECT_EQ(r.classes[0].bindings[1].implementation, 4u);
+  ASSERT_EQ(r.addIns.size(), 1u);
+  EXPECT_EQ(r.addIns[0].id, 0x6201u);
+  EXPECT_EQ(r.addIns[0].bindings[0].implementation, 0x18290Bu);
+  ASSERT_EQ(r.strings.size(), 2u);
+  EXPECT_EQ(r.strings[0].first, "0x182900kAKey");
+  EXPECT_EQ(r.strings[0].second, "tab\there \"q\" back\\slash # not a comment");
+  EXPECT_EQ(r.strings[1].second, "\xC3\xA9\xF0\x9F\x98\x80\n");
+}
+
+TEST(ResourceSourceTest, MistakesAreReportedWithTheirLine) {
+  struct Case {
+    const char* text;
+    const char* message;  // the whole message after "test.vrc:"
+  };
+  const Case cases[] = {
+      {"plugin 1 \"a\"\nplugin 2 \"b\"\n", "2: the plug-in is named twice"},
+      {"plugin 0 \"a\"\n", "1: plug-in ID 0 is the host's own"},
+      {"plugin 0x1 name\n", "1: expected: plugin ID \"name\""},
+      {"widget 3\n", "1: unknown statement \"widget\""},
+      {"class 0x10\n 1 2\nend\nclass 16\nend\n", "4: class 16 is defined twice"},
+      {"class 0x10 parent\n", "1: expected: class ID [parent ID]"},
+      {"class 0\nend\n", "1: expected: class ID [parent ID]"},
+      {"class 1\n 1 2\n 1 3\nend\n", "3: interface 1 is bound twice"},
+      {"class 1\n 1\nend\n", "2: expected: INTERFACE IMPLEMENTATION, or end"},
+      {"class 1\n 0x1G 2\nend\n", "2: expected: INTERFACE IMPLEMENTATION, or end"},
+      {"class 1\n 0x100000000 2\nend\n", "2: expected: INTERFACE IMPLEMENTATION, or end"},
+      {"class 1\n 4294967296 2\nend\n", "2: expected: INTERFACE IMPLEMENTATION, or end"},
+      {"addin 1 2\n", "1: expected: addin CLASS"},
+      {"strings\n k \"a\"\n k \"b\"\nend\n", "3: string key k is defined twice"},
+      {"strings\n k a\nend\n", "2: expected: KEY \"text\", or end"},
+      {"strings\n k \"open\nend\n", "2: a quoted text is not closed"},
+      {"strings\n k \"\\q\"\nend\n", "2: unknown escape \\q"},
+      {"strings\n k \"\\u{}\"\nend\n", "2: \\u must be followed by {HEX}"},
+      {"strings\n k \"\\u{12X}\"\nend\n", "2: \\u{12X} is not hexadecimal"},
+      {"strings\n k \"a\\", "2: a quoted text ends in a backslash"},
+      {"end\n", "1: \"end\" without a block"},
+      {"class 1\nend now\n", "2: \"end\" stands alone"},
+      {"data ICO 1 \"x\"\n", "1: expected: data TYPE ID \"file\" (TYPE of four characters)"},
+  };
+  for (const Case& c : cases) {
+    PlugInResources r;
+    std::string error;
+    EXPECT_FALSE(ParseText(c.text, &r, &error)) << c.text;
+    EXPECT_EQ(error, std::string("test.vrc:") + c.message) << c.text;
+  }
+}
+
+TEST(ResourceSourceTest, AnOpenBlockAtTheEndIsReported) {
+  PlugInResources r;
+  std::string error;
+  EXPECT_FALSE(ParseText("\nstrings\n k \"v\"\n", &r, &error));
+  EXPECT_EQ(error, "test.vrc: the strings block begun on line 2 has no \"end\"");
+}
+
+TEST(ResourceSourceTest, FilesTogetherMustNameThePlugInOnceAndRepeatNothing) {
+  PlugInResources r;
+  std::string error;
+  ASSERT_TRUE(ResourceSource::Parse("strings\n k \"a\"\nend\n", "first.vrc", &r, &error));
+  EXPECT_FALSE(ResourceSource::Parse("strings\n k \"b\"\nend\n", "second.vrc", &r, &error));
+  EXPECT_EQ(error, "second.vrc:2: string key k is defined twice");
+
+  PlugInResources unnamed;
+  EXPECT_FALSE(ResourceSource::CompileFiles({}, &unnamed, &error));
+  EXPECT_EQ(error, "no source names the plug-in (plugin ID \"name\")");
+  EXPECT_FALSE(ResourceSource::CompileFiles({"/nonexistent/x.vrc"}, &unnamed, &error));
+  EXPECT_EQ(error, "/nonexistent/x.vrc: cannot be read");
+}
+
+}  // namespace

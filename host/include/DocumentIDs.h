@@ -22,6 +22,8 @@ constexpr PMIID IID_ISPREADLIST = 0x501;
 constexpr PMIID IID_ISPREAD = 0x502;
 constexpr PMIID IID_IPAGELIST = 0x52C;
 constexpr PMIID IID_IHIERARCHY = 0x2C04;
+// A page item's persistence; observers of the item are reached through it (its ISubject).
+constexpr PMIID IID_IPERSISTENTITEM = 0x2201;
 constexpr PMIID IID_ITEXTFRAMECOLUMN = 0xCA12;
 constexpr PMIID IID_ITEXTMODEL = 0x202;
 constexpr PMIID IID_ITEXTMODELCMDS = 0x2FE;

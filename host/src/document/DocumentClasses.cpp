@@ -23,7 +23,8 @@ HostClassRegistrar gRegistrar([](ObjectModel& model) {
   const std::vector<InterfaceBinding> pageItem = {{IID_IHIERARCHY, kHierarchyImpl},
                                                   {IID_IGEOMETRY, kGeometryImpl},
                                                   {IID_IPAGEITEMNAME, kPageItemNameImpl},
-                                                  {ISubject::kDefaultIID, kSubjectImpl}};
+                                                  {ISubject::kDefaultIID, kSubjectImpl},
+                                                  {IID_IPERSISTENTITEM, kPersistentItemImpl}};
   model.DefineClass(kFrameItemBoss, kInvalidClass, pageItem);
   model.DefineClass(kGroupItemBoss, kInvalidClass, pageItem);
   model.DefineClass(

@@ -28,6 +28,7 @@ constexpr ImplementationID kTextModelCmdsImpl = 0x70030A;
 constexpr ImplementationID kItemOwnerUtilsImpl = 0x70030B;
 constexpr ImplementationID kLayoutUtilsImpl = 0x70030C;
 constexpr ImplementationID kPageItemUtilsImpl = 0x70030D;
+constexpr ImplementationID kPersistentItemImpl = 0x70030E;
 constexpr ImplementationID kNewFrameCmdImpl = 0x700310;
 constexpr ImplementationID kNewFrameCmdDataImpl = 0x700311;
 constexpr ImplementationID kGroupItemsCmdImpl = 0x700312;

@@ -1,0 +1,92 @@
+#include "tagdata/TagRecordSource.h"
+
+#include "CmdUtils.h"
+#include "IDocument.h"
+#include "IVantelleDocPrefs.h"
+#include "IVantelleFrameTagData.h"
+#include "InterfacePtr.h"
+#include "UIDList.h"
+#include "VantelleCommandIDs.h"
+#include "tagdata/TagRecordList.h"
+
+namespace {
+
+InterfacePtr<IVantelleDocPrefs> QueryDocPrefs(const UIDRef& document) {
+  InterfacePtr<IDocument> doc(document);
+  if (!doc) return InterfacePtr<IVantelleDocPrefs>();
+  return InterfacePtr<IVantelleDocPrefs>(doc->GetWorkspaceRef());
+}
+
+// Hands the edited list to the set-data command for the item; the list passes to the command.
+void ProcessSetDataCommand(const UIDRef& item, MemBlock list) {
+  InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kVantelleFrameTagSetDataCmdBoss));
+  InterfacePtr<IVantelleFrameTagData> commandData(command, IVantelleFrameTagData::kDefaultIID);
+  if (!command || !commandData) {
+    FreeMemBlock(list);
+    return;
+  }
+  commandData->SetKeyField1(PMString("Vantelle Module"));
+  commandData->SetRecordList(list);
+  command->SetItemList(UIDList(item));
+  CmdUtils::ProcessCommand(command);
+}
+
+bool16 WriteItemRecord(const UIDRef& item, uint32 key, MemBlock data, uint32 length) {
+  InterfacePtr<IVantelleFrameTagData> tagData(item);
+  if (!tagData) return kFalse;
+  MemBlock list = tagData->CopyRecordList();
+  if (!PutTagRecord(list, key, data, length)) {
+    FreeMemBlock(list);
+    return kFalse;
+  }
+  ProcessSetDataCommand(item, list);
+  return kTrue;
+}
+
+bool16 WriteDocumentRecord(const UIDRef& document, uint32 key, MemBlock data, uint32 length) {
+  InterfacePtr<IVantelleDocPrefs> prefs = QueryDocPrefs(document);
+  if (!prefs) return kFalse;
+  MemBlock list = prefs->GetTagData();
+  const bool16 written = PutTagRecord(list, key, data, length);
+  if (written) prefs->SetTagData(list);
+  FreeMemBlock(list);
+  return written;
+}
+
+}  // namespace
+
+bool16 ReadTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock* data,
+                     uint32* length) {
+  if (source != kTagRecordSourceDocument && source != kTagRecordSourceItem) return kFalse;
+  if (data) *data = nullptr;
+  if (length) *length = 0;
+
+  MemBlock list = nullptr;
+  if (source == kTagRecordSourceItem) {
+    InterfacePtr<IVantelleFrameTagData> tagData(target);
+    if (!tagData) return kFalse;
+    list = tagData->CopyRecordList();
+  } else {
+    InterfacePtr<IVantelleDocPrefs> prefs = QueryDocPrefs(target);
+    if (!prefs) return kFalse;
+    list = prefs->GetTagData();
+  }
+  const bool16 found = FindTagRecord(list, key, data, length);
+  FreeMemBlock(list);
+  return found;
+}
+
+bool16 WriteTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock data,
+                      uint32 length) {
+  if (source != kTagRecordSourceDocument && source != kTagRecordSourceItem) return kFalse;
+  // A length beyond the block would copy bytes that are not the caller's.
+  if (data && length > MemBlockSize(data)) {
+    FreeMemBlock(data);
+    return kFalse;
+  }
+  const bool16 written = source == kTagRecordSourceItem
+                             ? WriteItemRecord(target, key, data, length)
+                             : WriteDocumentRecord(target, key, data, length);
+  FreeMemBlock(data);
+  return written;
+}

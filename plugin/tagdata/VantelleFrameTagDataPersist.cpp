@@ -1,0 +1,58 @@
+#include "tagdata/VantelleFrameTagDataPersist.h"
+
+#include "IPMStream.h"
+#include "frame/ImplementationRegistration.h"
+#include "frame/VantelleID.h"
+#include "tagdata/MemBlockStream.h"
+
+void VantelleFrameTagDataPersist::SetTransientText(const PMString& text) {
+  if (text == fTransientText) return;
+  PreDirty();
+  Assign(fTransientText, text);
+  fTransientText.SetTranslatable(kFalse);
+}
+
+void VantelleFrameTagDataPersist::SetKeyField(PMString& field, const PMString& text) {
+  if (text == field) return;
+  PreDirty();
+  Assign(field, text);
+}
+
+void VantelleFrameTagDataPersist::SetTagNumber(const int32& number) {
+  if (number == fTagNumber) return;
+  PreDirty();
+  fTagNumber = number;
+}
+
+void VantelleFrameTagDataPersist::SetRecordList(void* list) {
+  PreDirty();
+  VantelleFrameTagData::SetRecordList(list);
+}
+
+void VantelleFrameTagDataPersist::SetAll(const PMString& key1, const PMString& key2,
+                                         const PMString& key3, const PMString& key4,
+                                         const int32& number, void* list) {
+  if (WouldChangeNothing(key1, key2, key3, key4, number, list)) return;
+  PreDirty();
+  VantelleFrameTagData::SetAll(key1, key2, key3, key4, number, list);
+}
+
+void VantelleFrameTagDataPersist::ReadWrite(IPMStream* stream, ImplementationID) {
+  stream->XferInt32(fTagNumber);
+  fKeyField1.ReadWrite(stream);
+  fKeyField2.ReadWrite(stream);
+  fKeyField3.ReadWrite(stream);
+  fKeyField4.ReadWrite(stream);
+  stream->XferInt32(fRecordListSize);
+  if (stream->IsReading()) {
+    FreeMemBlock(fRecordList);
+    // A list whose bytes are missing or cannot be held is dropped whole: the object then holds
+    // no list and says so with size 0.
+    fRecordList = ReadMemBlock(stream, fRecordListSize);
+    if (!fRecordList) fRecordListSize = 0;
+  } else {
+    WriteMemBlock(stream, fRecordList);
+  }
+}
+
+CREATE_PERSIST_PMINTERFACE(VantelleFrameTagDataPersist, kVantelleFrameTagDataPersistImpl);

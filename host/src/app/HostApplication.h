@@ -1,6 +1,7 @@
-// The host application's life: start the session, load the plug-ins of the plug-ins folder and run
-// their start-up services; at quit, their shut-down services, the end of the session and the
-// unloading of the modules.
+// The host application's life: start the session, load the plug-ins of the plug-ins folder, open
+// the session workspace an earlier session saved (in the roaming folder's "Vantelle" folder) and
+// run the start-up services; at quit, the shut-down services, the saving of a changed session
+// workspace, the end of the session and the unloading of the modules.
 #pragma once
 
 #include <functional>

@@ -1,5 +1,6 @@
-// Problems met while loading plug-ins: each is written to standard error as it happens and kept,
-// so that the session runner and tests can see what was skipped and why.
+// Problems met while loading plug-ins and the session workspace (and saving the workspace at
+// quit): each is written to standard error as it happens and kept, so that the session runner
+// and tests can see what was skipped and why.
 #pragma once
 
 #include <string>

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "Crc32.h"
+#include "persist/Crc32.h"
 
 namespace {
 
@@ -124,6 +124,10 @@ bool DecodeSection(uint32 kind, Reader& in, PlugInResources* out) {
   }
 }
 
+uint32 Checksum(const std::string& bytes) {
+  return Crc32(reinterpret_cast<const uint8*>(bytes.data()), bytes.size());
+}
+
 uint32 ReadU32(const char* bytes) {
   uint32 v = 0;
   for (int i = 0; i < 4; ++i) v |= static_cast<uint32>(static_cast<uint8>(bytes[i])) << (8 * i);
@@ -210,7 +214,7 @@ std::string Encode(const PlugInResources& resources) {
   Writer out;
   out.Raw(blob.Bytes().data(), blob.Bytes().size());
   out.U32(static_cast<uint32>(blob.Bytes().size()));
-  out.U32(Crc32(blob.Bytes().data(), blob.Bytes().size()));
+  out.U32(Checksum(blob.Bytes()));
   out.Raw(kTrailerMagic, sizeof kTrailerMagic);
   return out.Bytes();
 }
@@ -269,7 +273,7 @@ bool ReadFromFile(const std::string& path, PlugInResources* resources, std::stri
     *error = "its resources cannot be read";
     return false;
   }
-  if (Crc32(blob.data(), blob.size()) != crc) {
+  if (Checksum(blob) != crc) {
     *error = "its resources are damaged (checksum mismatch)";
     return false;
   }

@@ -1,5 +1,8 @@
 #include "HostSession.h"
 
+#include <memory>
+#include <utility>
+
 #include "CPMUnknown.h"
 #include "HostIDs.h"
 #include "IApplication.h"
@@ -8,6 +11,7 @@
 #include "InterfacePtr.h"
 #include "SessionMemoryService.h"
 #include "UtilsBoss.h"
+#include "database/Database.h"
 #include "objectmodel/Boss.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "objectmodel/HostFactory.h"
@@ -20,6 +24,8 @@ ISession* gSession = nullptr;
 Boss* gUtils = nullptr;
 IApplication* gApplication = nullptr;
 IWorkspace* gWorkspace = nullptr;
+// The session's own database: its root is the session workspace.
+Database* gWorkspaceDatabase = nullptr;
 
 class Session : public CPMUnknown<ISession> {
  public:
@@ -90,7 +96,7 @@ IPMUnknown* UtilsBoss::QueryUtils(PMIID utilityID) {
 
 namespace HostSession {
 
-ISession* Start(const std::function<void()>& loadPlugIns) {
+ISession* Start(const std::function<void()>& loadPlugIns, const WorkspaceOpener& openWorkspace) {
   if (gSession) return gSession;
   HostClassRegistrar::RegisterAll(ObjectModel::Get());
   AlertLog::Clear();
@@ -100,16 +106,27 @@ ISession* Start(const std::function<void()>& loadPlugIns) {
   // Made after every registration, plug-ins' add-ins included, has happened.
   gUtils = Boss::Create(kUtilsBoss);
   gApplication = CreateObject<IApplication>(kApplicationBoss, IID_IAPPLICATION);
-  gWorkspace = CreateObject<IWorkspace>(kSessionWorkspaceBoss, IID_IWORKSPACE);
+  std::unique_ptr<Database> db = openWorkspace ? openWorkspace() : nullptr;
+  if (!db || db->GetClass(db->GetRootUID()) != kSessionWorkspaceBoss) {
+    db = std::make_unique<Database>(kSessionWorkspaceBoss);
+  }
+  gWorkspaceDatabase = db.release();
+  gWorkspace = static_cast<IWorkspace*>(
+      gWorkspaceDatabase->Instantiate(gWorkspaceDatabase->GetRootUID(), IID_IWORKSPACE));
   return gSession;
 }
 
 void End() {
   if (!gSession) return;
   ReleaseObject(gWorkspace);
+  delete std::exchange(gWorkspaceDatabase, nullptr);
   ReleaseObject(gApplication);
   ReleaseObject(gUtils);
   ReleaseObject(gSession);
+}
+
+Database* WorkspaceDatabase() {
+  return gWorkspaceDatabase;
 }
 
 ISessionMemoryService* MemoryService() {

@@ -12,7 +12,7 @@ struct BlockHeader {
   uint32 magic;
   uint64 reserved;  // keeps the block 16-byte aligned
 };
-constexpr uint32 kLiveMagic = 0x4D424C4B;  // "MBLK"
+constexpr uint32 kLiveMagic = 0x4D424C4B;   // "MBLK"
 constexpr uint32 kFreedMagic = 0x46524545;  // "FREE"
 
 BlockHeader* HeaderOf(const void* block) {

@@ -10,17 +10,18 @@
 #include "CAlert.h"
 #include "HostIDs.h"
 #include "IApplication.h"
+#include "IDataBase.h"
 #include "ISession.h"
 #include "IWorkspace.h"
 #include "InterfacePtr.h"
 #include "UtilsBoss.h"
 #include "app/HostApplication.h"
+#include "database/Database.h"
 #include "host/persist/TempFolder.h"
 #include "host/plugins/modules/TestPlugInIDs.h"
 #include "objectmodel/Boss.h"
 #include "plugins/LoadReport.h"
 #include "plugins/PlugInLoader.h"
-#include "plugins/ResourceBlob.h"
 #include "session/HostSession.h"
 #include "ui/AlertLog.h"
 
@@ -66,7 +67,6 @@ class PlugInLoadingTest : public ::testing::Test {
     return which ? which->Which() : -1;
   }
 
- private:
   TempFolder fFolder;
 };
 
@@ -211,6 +211,45 @@ TEST_F(PlugInLoadingTest, AMissingPlugInsFolderIsReportedAndTheHostRunsWithout) 
   ASSERT_EQ(LoadReport::Problems().size(), 1u);
   EXPECT_EQ(LoadReport::Problems()[0].rfind(PlugIns() + ": the plug-ins folder cannot be read", 0),
             0u);
+}
+
+// The test plug-in adds its stored value to the session workspace.
+int32 WorkspaceValue() {
+  InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
+  InterfacePtr<ITestValue> value(workspace, ITestValue::kDefaultIID);
+  return value ? value->Get() : -1;
+}
+
+void SetWorkspaceValue(int32 v) {
+  InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
+  InterfacePtr<ITestValue> value(workspace, ITestValue::kDefaultIID);
+  ASSERT_NE(value.get(), nullptr);
+  value->Set(v);
+}
+
+TEST_F(PlugInLoadingTest, TheSessionWorkspaceIsADatabaseObjectKeptFromSessionToSession) {
+  Install(TestModule("TestPlugIn"), "Test.pln");
+  ASSERT_TRUE(Start());
+  InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
+  ASSERT_NE(workspace.get(), nullptr);
+  EXPECT_EQ(GetDataBase(workspace), HostSession::WorkspaceDatabase());
+  workspace.reset();
+  EXPECT_EQ(WorkspaceValue(), 0);
+  SetWorkspaceValue(41);
+  HostApplication::Quit();
+  const std::string saved = fFolder.File("roaming/Vantelle/Session Workspace.vtd");
+  ASSERT_TRUE(fs::exists(saved));
+
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(WorkspaceValue(), 41);
+  EXPECT_EQ(HostSession::WorkspaceDatabase()->IsModified(), kFalse);
+  HostApplication::Quit();
+
+  std::ofstream(saved, std::ios::binary | std::ios::trunc) << "damaged";
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(WorkspaceValue(), 0) << "a damaged workspace is replaced by a new one";
+  ASSERT_EQ(LoadReport::Problems().size(), 1u);
+  EXPECT_NE(LoadReport::Problems()[0].find("a new session workspace is used"), std::string::npos);
 }
 
 TEST_F(PlugInLoadingTest, TheHostStartsOnce) {

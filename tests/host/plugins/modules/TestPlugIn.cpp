@@ -24,7 +24,10 @@ class TestValue : public CPMUnknown<ITestValue> {
  public:
   explicit TestValue(IPMUnknown* boss) : CPMUnknown(boss) {}
   int32 Get() const override { return fValue; }
-  void Set(int32 value) override { fValue = value; }
+  void Set(int32 value) override {
+    PreDirty();
+    fValue = value;
+  }
   void ReadWrite(IPMStream* stream, ImplementationID) { stream->XferInt32(fValue); }
 
  private:

@@ -1,5 +1,7 @@
 #include "SessionCommand.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 

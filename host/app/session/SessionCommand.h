@@ -8,6 +8,7 @@
 //   ITEM...  one or more words           key=V    a required option   [key=V]  an optional one
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -54,7 +55,7 @@ struct SessionCommand {
 
 class SessionCommandRegistrar {
  public:
-  SessionCommandRegistrar(std::initializer_list<SessionCommand> commands);
+  explicit SessionCommandRegistrar(std::initializer_list<SessionCommand> commands);
 };
 
 // Checks a line's words against the usage of the command they name and runs it. Throws

@@ -6,7 +6,8 @@
 //     partCount times:  interfaceID  implementationID  length  length bytes (the part's ReadWrite)
 //   crc32 of every byte before it
 //
-// Parts whose implementation is not loaded are kept as bytes and written back unchanged.
+// Parts whose implementation is not loaded are kept as bytes and written back unchanged; an
+// object's parts differ in interface or implementation.
 #pragma once
 
 #include "BaseType.h"

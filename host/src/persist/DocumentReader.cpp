@@ -107,7 +107,9 @@ class Reader {
     }
     // Each part is read as it comes: nothing is sized by the counts the file states.
     StoredObject object(classID, Boss::Create(classID, &db, uid));
-    std::set<PMIID> seen;
+    // An interface may be stored twice, by different implementations: the one loaded now, and
+    // one of a plug-in that is not loaded.
+    std::set<std::pair<PMIID, ImplementationID>> seen;
     for (uint32 i = 0; i < partCount; ++i) {
       StoredPart part{};
       uint32 length = 0;
@@ -116,9 +118,9 @@ class Reader {
         return Fail("object " + std::to_string(uid) + " is truncated");
       }
       part.size = length;
-      if (!seen.insert(part.interfaceID).second) {
-        return Fail("object " + std::to_string(uid) + " stores interface " + Hex(part.interfaceID) +
-                    " twice");
+      if (!seen.insert({part.interfaceID, part.implementation}).second) {
+        return Fail("object " + std::to_string(uid) + " stores implementation " +
+                    Hex(part.implementation) + " twice");
       }
       if (!ReadPart(object, part)) {
         return Fail("the data of object " + std::to_string(uid) + " for implementation " +

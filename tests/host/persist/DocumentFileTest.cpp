@@ -133,6 +133,19 @@ TEST_F(DocumentFileTest, DataOfImplementationsAndClassesThatAreNotLoadedSurvives
   EXPECT_EQ(DocumentFile::Write(*db), expected);
 }
 
+TEST_F(DocumentFileTest, AnInterfaceStoredByAnImplementationThatIsNotLoadedKeepsBothParts) {
+  const std::vector<uint8> bytes = DocumentBytes(1, 1)
+                                       .Object(1, kTestItemClass, 2)
+                                       .Part(ITestValue::kDefaultIID, 0x7E0001, ValueBytes(3))
+                                       .Part(ITestValue::kDefaultIID, kUnknownImpl, {1, 2})
+                                       .Finish();
+  std::string error;
+  std::unique_ptr<Database> db = Read(bytes, &error);
+  ASSERT_TRUE(db) << error;
+  EXPECT_EQ(NumberOf(db.get(), 1), 3);
+  EXPECT_EQ(DocumentFile::Write(*db), bytes);
+}
+
 TEST_F(DocumentFileTest, ATruncatedFileIsRefusedAtEveryLength) {
   const std::vector<uint8> bytes = DocumentFile::Write(*Sample());
   for (size_t length = 0; length < bytes.size(); ++length) {

@@ -1,0 +1,223 @@
+#include <functional>
+
+#include "CmdUtils.h"
+#include "VantelleCommandIDs.h"
+#include "tagdata/TagDataDocumentTest.h"
+#include "tagdata/TagRecordBytes.h"
+
+namespace {
+
+class FrameTagDataTest : public TagDataDocumentTest {
+ protected:
+  // The in-memory tag data: the set-data command's parameter block.
+  InterfacePtr<IVantelleFrameTagData> NewCommandData() {
+    fCommand.reset(CmdUtils::CreateCommand(kVantelleFrameTagSetDataCmdBoss));
+    return InterfacePtr<IVantelleFrameTagData>(fCommand, IVantelleFrameTagData::kDefaultIID);
+  }
+  void TearDown() override {
+    fCommand.reset();
+    TagDataDocumentTest::TearDown();
+  }
+
+ private:
+  InterfacePtr<ICommand> fCommand;
+};
+
+TEST_F(FrameTagDataTest, BothKindsStartEmpty) {
+  InterfacePtr<IVantelleFrameTagData> inMemory = NewCommandData();
+  InterfacePtr<IVantelleFrameTagData> persistent = TagData(NewFrame("f"));
+  for (IVantelleFrameTagData* data : {inMemory.get(), persistent.get()}) {
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->GetCompositeKey(), PMString("<___>"));
+    EXPECT_EQ(data->GetTagNumber(), 0);
+    EXPECT_EQ(data->GetRecordListSize(), 0u);
+    EXPECT_EQ(data->GetRecordList(), nullptr);
+    EXPECT_EQ(data->CopyRecordList(), nullptr);
+    EXPECT_EQ(data->GetTransientText(), PMString());
+  }
+}
+
+TEST_F(FrameTagDataTest, CompositeKeyIsRebuiltFromTheKeyFields) {
+  InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
+  data->SetKeyField1(PMString("a"));
+  data->SetKeyField2(PMString("bc"));
+  data->SetKeyField4(PMString("d"));
+  EXPECT_EQ(data->GetCompositeKey(), PMString("<a_bc__d>"));
+  data->SetKeyField3(PMString("x"));
+  EXPECT_EQ(data->GetCompositeKey(), PMString("<a_bc_x_d>"));
+}
+
+TEST_F(FrameTagDataTest, RecordListIsOwnedAndSizedByItsBlock) {
+  InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
+  const uint64 live = Memory()->LiveBlocks();
+  MemBlock first = BlockFromHex("0102030405");
+  data->SetRecordList(first);
+  EXPECT_EQ(data->GetRecordListSize(), 5u);
+  EXPECT_EQ(data->GetRecordList(), first);
+
+  data->SetRecordList(first);  // the block held already stays
+  EXPECT_EQ(HexOfBlock(data->GetRecordList()), "0102030405");
+
+  data->SetRecordList(BlockFromHex("AA"));  // the first block goes
+  EXPECT_EQ(Memory()->LiveBlocks(), live + 1);
+  EXPECT_EQ(data->GetRecordListSize(), 1u);
+
+  data->SetRecordList(nullptr);
+  EXPECT_EQ(Memory()->LiveBlocks(), live);
+  EXPECT_EQ(data->GetRecordListSize(), 0u);
+}
+
+TEST_F(FrameTagDataTest, CopyIsOfTheBlockAsItIsNow) {
+  InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
+  MemBlock held = BlockFromHex("01020304");
+  data->SetRecordList(held);
+  ResizeMemBlock(held, 2);
+  MemBlock copy = static_cast<MemBlock>(data->CopyRecordList());
+  EXPECT_EQ(HexOfBlock(copy), "0102");
+  EXPECT_NE(copy, held);
+  FreeMemBlock(copy);
+
+  Memory()->FailAllocation(1);
+  EXPECT_EQ(data->CopyRecordList(), nullptr);
+}
+
+TEST_F(FrameTagDataTest, SetAllSetsEveryStoredField) {
+  InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
+  data->SetTransientText(PMString("kept"));
+  data->SetAll(PMString("1"), PMString("2"), PMString("3"), PMString("4"), 42,
+               BlockFromHex("0000000000000001"));
+  EXPECT_EQ(data->GetCompositeKey(), PMString("<1_2_3_4>"));
+  EXPECT_EQ(data->GetTagNumber(), 42);
+  EXPECT_EQ(data->GetRecordListSize(), 8u);
+  EXPECT_EQ(data->GetTransientText(), PMString("kept"));
+}
+
+// Which setter calls of the persistent tag data record an undo step (through PreDirty).
+struct PreDirtyCase {
+  const char* name;
+  std::function<void(IVantelleFrameTagData*)> prepare;  // before the history is cleared
+  std::function<void(IVantelleFrameTagData*)> act;
+  bool recorded;
+};
+
+TEST_F(FrameTagDataTest, PersistentSettersRecordOnlyRealChanges) {
+  const PMString same("same");
+  const auto holdList = [](IVantelleFrameTagData* d) { d->SetRecordList(BlockFromHex("00")); };
+  const std::vector<PreDirtyCase> cases = {
+      {"key field 1 unchanged", nullptr, [&](auto* d) { d->SetKeyField1(PMString()); }, false},
+      {"key field 1", nullptr, [&](auto* d) { d->SetKeyField1(same); }, true},
+      {"key field 2", nullptr, [&](auto* d) { d->SetKeyField2(same); }, true},
+      {"key field 3", nullptr, [&](auto* d) { d->SetKeyField3(same); }, true},
+      {"key field 4", nullptr, [&](auto* d) { d->SetKeyField4(same); }, true},
+      {"key field 4 to its value", [&](auto* d) { d->SetKeyField4(same); },
+       [&](auto* d) { d->SetKeyField4(same); }, false},
+      {"tag number unchanged", nullptr, [](auto* d) { d->SetTagNumber(0); }, false},
+      {"tag number", nullptr, [](auto* d) { d->SetTagNumber(-1); }, true},
+      {"transient text unchanged", nullptr, [](auto* d) { d->SetTransientText(PMString()); },
+       false},
+      {"transient text", nullptr, [&](auto* d) { d->SetTransientText(same); }, true},
+      {"no list to no list", nullptr, [](auto* d) { d->SetRecordList(nullptr); }, true},
+      {"the list held", holdList, [](auto* d) { d->SetRecordList(d->GetRecordList()); }, true},
+      {"set all unchanged", holdList,
+       [&](auto* d) {
+         d->SetAll(PMString(), PMString(), PMString(), PMString(), 0, d->GetRecordList());
+       },
+       false},
+      {"set all with an equal copy", holdList,
+       [&](auto* d) {
+         d->SetAll(PMString(), PMString(), PMString(), PMString(), 0, d->CopyRecordList());
+       },
+       true},
+      {"set all with another number", holdList,
+       [&](auto* d) {
+         d->SetAll(PMString(), PMString(), PMString(), PMString(), 7, d->GetRecordList());
+       },
+       true},
+  };
+  for (const PreDirtyCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const UIDRef frame = NewFrame(c.name);
+    InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
+    if (c.prepare) c.prepare(data);
+    Document().ClearHistory();
+    c.act(data);
+    EXPECT_EQ(Document().CanUndo() != kFalse, c.recorded);
+    EXPECT_EQ(Document().IsModified() != kFalse, c.recorded);
+  }
+}
+
+TEST_F(FrameTagDataTest, PersistentTransientTextIsNeverTranslated) {
+  InterfacePtr<IVantelleFrameTagData> data = TagData(NewFrame("f"));
+  data->SetTransientText(PMString("0x182900kVantelleFrameTagSetDataCmdKey"));
+  EXPECT_EQ(data->GetTransientText().GetTranslatable(), kFalse);
+}
+
+TEST_F(FrameTagDataTest, StoredInFixedFieldOrder) {
+  const UIDRef frame = NewFrame("f");
+  InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
+  EXPECT_EQ(HexOfBytes(StoredBytes(frame).data(), StoredBytes(frame).size()), std::string(48, '0'));
+
+  data->SetAll(PMString("A"), PMString(), PMString("BC"), PMString(), 0x01020304,
+               BlockFromHex(ListHex({})));
+  data->SetTransientText(PMString("never stored"));
+  const std::vector<uint8> bytes = StoredBytes(frame);
+  EXPECT_EQ(HexOfBytes(bytes.data(), bytes.size()),
+            "01020304"  // tag number
+            "00000001"
+            "0041"      // key field 1
+            "00000000"  // key field 2
+            "00000002"
+            "00420043"  // key field 3
+            "00000000"  // key field 4
+            "00000008"
+            "0000000000000001");  // record list size and bytes
+
+  data->SetRecordList(nullptr);
+  const std::vector<uint8> cleared = StoredBytes(frame);
+  EXPECT_EQ(HexOfBytes(cleared.data() + cleared.size() - 4, 4), "00000000");
+}
+
+TEST_F(FrameTagDataTest, ReadingReplacesTheListByOneOfTheStoredSize) {
+  const UIDRef frame = NewFrame("f");
+  InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
+  data->SetAll(PMString("k"), PMString(), PMString(), PMString(), 3, BlockFromHex("0A0B0C"));
+  const std::vector<uint8> stored = StoredBytes(frame);
+  data->SetAll(PMString(), PMString(), PMString(), PMString(), 0, BlockFromHex("FFFFFFFFFF"));
+
+  ASSERT_TRUE(ReadStoredBytes(frame, stored));
+  EXPECT_EQ(HexOfBlock(data->GetRecordList()), "0A0B0C");
+  EXPECT_EQ(data->GetRecordListSize(), 3u);
+  EXPECT_EQ(data->GetKeyField1(), PMString("k"));
+}
+
+TEST_F(FrameTagDataTest, StoredSizeBeyondTheBytesIsRefusedWithoutAllocatingIt) {
+  const UIDRef frame = NewFrame("f");
+  std::vector<uint8> stored = StoredBytes(frame);
+  // Claim a list of 0xFFFFFFF0 bytes and give four.
+  const uint8 claim[] = {0xFF, 0xFF, 0xFF, 0xF0, 1, 2, 3, 4};
+  stored.resize(stored.size() - 4);
+  stored.insert(stored.end(), std::begin(claim), std::end(claim));
+  const uint64 bytesBefore = Memory()->LiveBytes();
+
+  EXPECT_FALSE(ReadStoredBytes(frame, stored));
+  InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
+  EXPECT_EQ(data->GetRecordList(), nullptr);
+  EXPECT_EQ(data->GetRecordListSize(), 0u);
+  EXPECT_EQ(Memory()->LiveBytes(), bytesBefore);
+}
+
+TEST_F(FrameTagDataTest, ListThatCannotBeAllocatedIsSkippedWhole) {
+  const UIDRef frame = NewFrame("f");
+  InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
+  data->SetAll(PMString("k"), PMString(), PMString(), PMString(), 3, BlockFromHex("0A0B0C"));
+  const std::vector<uint8> stored = StoredBytes(frame);
+
+  Memory()->FailAllocation(1);
+  // Read whole, with no byte left over: the stream stays in step with the stored fields.
+  EXPECT_TRUE(ReadStoredBytes(frame, stored));
+  EXPECT_EQ(data->GetRecordList(), nullptr);
+  EXPECT_EQ(data->GetRecordListSize(), 0u);
+  EXPECT_EQ(data->GetKeyField1(), PMString("k"));
+}
+
+}  // namespace

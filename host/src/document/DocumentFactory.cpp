@@ -13,6 +13,7 @@
 #include "InterfacePtr.h"
 #include "database/Database.h"
 #include "persist/DocumentFile.h"
+#include "swatches/DocumentSwatches.h"
 
 namespace DocumentFactory {
 
@@ -29,6 +30,7 @@ std::unique_ptr<Database> NewDocument(int32 spreads, int32 pagesPerSpread) {
 
   db->BeginTransaction();
   document->SetWorkspaceUID(db->NewUID(kDocWorkspaceBoss));
+  DocumentSwatches::AddDefaults(db.get());
   for (int32 s = 0; s < spreads; ++s) {
     const UID spread = db->NewUID(kSpreadBoss);
     spreadList->AppendSpread(spread);

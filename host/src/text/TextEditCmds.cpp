@@ -7,6 +7,7 @@
 #include "InterfacePtr.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "objectmodel/HostFactory.h"
+#include "textoptions/TypographicQuotes.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ class InsertTextCmd : public TextEditCmd {
         data->GetPosition() >= story->TotalLength()) {
       return Fail();
     }
-    story->Insert(data->GetPosition(), *data->GetText());
+    story->Insert(data->GetPosition(),
+                  TypographicQuotes::AsInserted(*story, data->GetPosition(), *data->GetText()));
   }
   PMString* CreateName() override { return new PMString("Insert Text"); }
 };

@@ -1,0 +1,205 @@
+// The module service as another plug-in uses it: made by its class, sent ModuleRequest records
+// laid out by the public header, its results and outputs read back from the caller's memory.
+#include <cstring>
+
+#include "CreateObject.h"
+#include "IVantelleModule.h"
+#include "dataframe/lookup/CatalogueFixture.h"
+
+namespace {
+
+typedef uint8 Str255[256];
+
+std::string FromStr255(const Str255& s) {
+  return PMString(PlatformEncoding::Decode(reinterpret_cast<const char*>(s + 1), s[0]))
+      .GetUTF8String();
+}
+
+class VantelleModuleTest : public CatalogueFixture {
+ protected:
+  void SetUp() override {
+    CatalogueFixture::SetUp();
+    fModule.reset(static_cast<IVantelleModule*>(
+        CreateObject(kVantelleModuleBoss, IVantelleModule::kDefaultIID)));
+    ASSERT_TRUE(fModule);
+  }
+  void TearDown() override {
+    fModule.reset();
+    CatalogueFixture::TearDown();
+  }
+
+  int32 Send(int32 selector, ModuleRequestParams* params) {
+    ModuleRequest request;
+    std::memset(&request, 0x5A, sizeof request);
+    request.selector = selector;
+    request.params = params;
+    fModule->ProcessRequest(&request);
+    return request.result;
+  }
+
+  // Request 1352 with every output given; the frame ID buffer holds "prev" before.
+  struct Description {
+    int32 result;
+    int16 flag = 7;
+    Str255 frameID, typeName, scopeName, name;
+  };
+  Description Describe(UIDRef target) {
+    Description d;
+    for (Str255* s : {&d.frameID, &d.typeName, &d.scopeName, &d.name})
+      PMString("prev").GetPString(*s, 256);
+    ModuleRequestParams params = {};
+    params.arg1 = &target;
+    params.arg2 = &d.flag;
+    params.arg3 = d.frameID;
+    params.arg4 = d.typeName;
+    params.arg5 = d.scopeName;
+    params.arg6 = d.name;
+    d.result = Send(kRequestDescribeDataFrame, &params);
+    return d;
+  }
+
+  InterfacePtr<IVantelleModule> fModule;
+};
+
+TEST_F(VantelleModuleTest, SelectorsWithoutAFlowAnswerMinus1018AndTouchNothing) {
+  const UID frame = DataFrame(Page(0), "labels", "page", "a:1");
+  UIDRef target = Ref(frame);
+  for (int32 selector : {1349, 1355, 0, -1, 1350, 1351, 1354, INT32_MIN}) {
+    uint8 scratch[64];
+    std::memset(scratch, 0xC3, sizeof scratch);
+    ModuleRequestParams params;
+    std::memset(&params, 0xA5, sizeof params);
+    params.arg1 = &target;
+    for (void** arg : {&params.arg2, &params.arg3, &params.arg4, &params.arg5, &params.arg6,
+                       &params.arg7, &params.arg8}) {
+      *arg = scratch;
+    }
+    const ModuleRequestParams before = params;
+    EXPECT_EQ(Send(selector, &params), kModuleRequestUnknownSelector) << selector;
+    EXPECT_EQ(std::memcmp(&params, &before, sizeof params), 0) << selector;
+    for (uint8 byte : scratch) ASSERT_EQ(byte, 0xC3) << selector;
+    EXPECT_EQ(Send(selector, nullptr), kModuleRequestUnknownSelector) << selector;
+  }
+  EXPECT_EQ(Entries(frame), "a=1") << "the data frame is unchanged";
+}
+
+TEST_F(VantelleModuleTest, DescribeWritesFlagIDAndDisplayNamesIntoTheCallersBuffers) {
+  const UID frame =
+      TextFrame(Page(0), "<dataframe type=\"mfgindex\" scope=\"spread\" name=\"Makers\"/>\rAcme");
+  Mark(frame, "ID-\xC3\xA9");
+  const UID unnamed = TextFrame(Page(0), "<dataframe type=\"auxkeys\" scope=\"global\"/>");
+  Mark(unnamed, "");
+  const UID plain = TextFrame(Page(0), "<dataframe type=\"labels\" scope=\"page\" name=\"N\"/>");
+
+  const struct {
+    const char* what;
+    UIDRef target;
+    int16 flag;
+    const char *frameID, *typeName, *scopeName, *name;
+  } cases[] = {
+      {"a data frame", Ref(frame), 1, "ID-\xC3\xA9", "Ormandy Mfg Entries", "Spread", "Makers"},
+      {"an empty frame ID and no name", Ref(unnamed), 1, "prev", "Auxiliary Search Keys", "Global",
+       ""},
+      {"a plain frame with a header", Ref(plain), 0, "prev", "Unknown", "Unknown", ""},
+      {"the invalid reference", kInvalidUIDRef, 0, "prev", "Unknown", "Unknown", ""},
+  };
+  for (const auto& c : cases) {
+    const Description d = Describe(c.target);
+    EXPECT_EQ(d.result, 0) << c.what;
+    EXPECT_EQ(d.flag, c.flag) << c.what;
+    EXPECT_EQ(FromStr255(d.frameID), c.frameID) << c.what;
+    EXPECT_EQ(FromStr255(d.typeName), c.typeName) << c.what;
+    EXPECT_EQ(FromStr255(d.scopeName), c.scopeName) << c.what;
+    EXPECT_EQ(FromStr255(d.name), c.name) << c.what;
+  }
+}
+
+TEST_F(VantelleModuleTest, DescribeWritesOnlyWhatItIsGiven) {
+  const UID frame = DataFrame(Page(0), "labels", "page", "");
+  UIDRef target = Ref(frame);
+  Str255 buffer;
+  PMString("prev").GetPString(buffer, 256);
+
+  ModuleRequestParams noFlag = {};
+  noFlag.arg1 = &target;
+  noFlag.arg3 = noFlag.arg4 = noFlag.arg5 = noFlag.arg6 = buffer;
+  EXPECT_EQ(Send(kRequestDescribeDataFrame, &noFlag), 0);
+  EXPECT_EQ(FromStr255(buffer), "prev") << "without arg2 nothing is written";
+  EXPECT_EQ(Send(kRequestDescribeDataFrame, nullptr), 0);
+
+  int16 flag = 7;
+  ModuleRequestParams flagOnly = {};
+  flagOnly.arg1 = &target;
+  flagOnly.arg2 = &flag;
+  EXPECT_EQ(Send(kRequestDescribeDataFrame, &flagOnly), 0);
+  EXPECT_EQ(flag, 1);
+
+  ModuleRequestParams noTarget = {};
+  noTarget.arg2 = &flag;
+  noTarget.arg4 = buffer;
+  EXPECT_EQ(Send(kRequestDescribeDataFrame, &noTarget), 0);
+  EXPECT_EQ(flag, 0);
+  EXPECT_EQ(FromStr255(buffer), "Unknown");
+}
+
+TEST_F(VantelleModuleTest, ReadDataFramesHandsTheCallerABlockToFree) {
+  DataFrame(Page(0), "labels", "page", "Size:12");
+  DataFrame(Page(2), "labels", "document", "Maker:Acme");
+  UIDRef target = Ref(TextFrame(Page(0)));
+  int16 type = kDataFrameTypeLabels;
+  void* block = this;
+  uint32 size = 99;
+  ModuleRequestParams params = {};
+  params.arg1 = &target;
+  params.arg2 = &type;
+  params.arg3 = &block;
+  params.arg4 = &size;
+  const uint64 liveBefore = Memory()->LiveBlocks();
+  EXPECT_EQ(Send(kRequestReadDataFrames, &params), 0);
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(Memory()->LiveBlocks(), liveBefore + 1) << "the block is the only thing left behind";
+  EXPECT_EQ(Memory()->BlockSize(block), size);
+  EXPECT_EQ(EntryWords(block, size), "Maker=Acme Size=12");
+}
+
+TEST_F(VantelleModuleTest, ReadDataFramesWithAMissingInputFailsAndClearsTheOutputsGiven) {
+  UIDRef target = Ref(TextFrame(Page(0)));
+  int16 type = kDataFrameTypeLabels;
+  UIDRef invalid = kInvalidUIDRef;
+  const struct {
+    const char* what;
+    void* arg1;
+    void* arg2;
+  } cases[] = {
+      {"invalid target", &invalid, &type},
+      {"no target", nullptr, &type},
+      {"no type", &target, nullptr},
+  };
+  for (const auto& c : cases) {
+    void* block = this;
+    uint32 size = 99;
+    ModuleRequestParams params = {};
+    params.arg1 = c.arg1;
+    params.arg2 = c.arg2;
+    params.arg3 = &block;
+    params.arg4 = &size;
+    EXPECT_EQ(Send(kRequestReadDataFrames, &params), 1) << c.what;
+    EXPECT_EQ(block, nullptr) << c.what;
+    EXPECT_EQ(size, 0u) << c.what;
+  }
+  EXPECT_EQ(Send(kRequestReadDataFrames, nullptr), 1);
+
+  uint32 size = 99;
+  ModuleRequestParams sizeOnly = {};
+  sizeOnly.arg1 = &target;
+  sizeOnly.arg2 = &type;
+  sizeOnly.arg4 = &size;
+  EXPECT_EQ(Send(kRequestReadDataFrames, &sizeOnly), 0);
+  EXPECT_EQ(size, 16u) << "the block that nobody receives is freed, its size still told";
+}
+
+TEST_F(VantelleModuleTest, ANullRequestIsIgnored) {
+  fModule->ProcessRequest(nullptr);
+}
+
+}  // namespace

@@ -46,9 +46,10 @@ void VantelleFrameTagDataPersist::ReadWrite(IPMStream* stream, ImplementationID)
   stream->XferInt32(fRecordListSize);
   if (stream->IsReading()) {
     FreeMemBlock(fRecordList);
-    // A list whose bytes are missing or cannot be held is dropped whole: the object then holds
-    // no list and says so with size 0.
-    fRecordList = ReadMemBlock(stream, fRecordListSize);
+    // Size 0 is what an item without a list stores, so it reads back as no list: undo and reopen
+    // give back exactly that state. A list whose bytes are missing or cannot be held is dropped
+    // whole, and the object says so with size 0.
+    fRecordList = fRecordListSize > 0 ? ReadMemBlock(stream, fRecordListSize) : nullptr;
     if (!fRecordList) fRecordListSize = 0;
   } else {
     WriteMemBlock(stream, fRecordList);

@@ -1,6 +1,5 @@
 #include "dataframe/parser/EntryBlockBuilder.h"
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -8,8 +7,6 @@
 namespace {
 
 constexpr uint64 kMaxBlockSize = std::numeric_limits<uint32>::max();
-// The first growth makes room for a few lines at once.
-constexpr uint64 kFirstGrowth = 256;
 
 void WriteU32(uint8* at, uint32 value) {
   std::memcpy(at, &value, sizeof value);
@@ -30,19 +27,21 @@ bool EntryBlockBuilder::Start(DataFrameType type) {
   return true;
 }
 
+bool EntryBlockBuilder::Reserve(uint64 entriesSize) {
+  uint64 needed = uint64{fUsed} + entriesSize;
+  if (needed > kMaxBlockSize) return false;
+  if (needed <= fCapacity) return true;
+  auto* larger = static_cast<uint8*>(NewMemBlock(static_cast<uint32>(needed)));
+  if (!larger) return false;
+  std::memcpy(larger, fBlock, fUsed);
+  FreeMemBlock(fBlock);
+  fBlock = larger;
+  fCapacity = static_cast<uint32>(needed);
+  return true;
+}
+
 uint8* EntryBlockBuilder::ReserveEntry(uint64 entrySize) {
-  uint64 needed = uint64{fUsed} + entrySize;
-  if (needed > kMaxBlockSize) return nullptr;
-  if (needed > fCapacity) {
-    uint64 grown = std::min(kMaxBlockSize, std::max({needed, 2 * uint64{fCapacity}, kFirstGrowth}));
-    auto* larger = static_cast<uint8*>(NewMemBlock(static_cast<uint32>(grown)));
-    if (!larger) return nullptr;
-    std::memcpy(larger, fBlock, fUsed);  // may exceed what a 32-bit signed count can say
-    FreeMemBlock(fBlock);
-    fBlock = larger;
-    fCapacity = static_cast<uint32>(grown);
-  }
-  return fBlock + fUsed;
+  return entrySize <= uint64{fCapacity - fUsed} ? fBlock + fUsed : nullptr;
 }
 
 void EntryBlockBuilder::CommitEntry(uint32 entrySize) {
@@ -53,7 +52,7 @@ void EntryBlockBuilder::CommitEntry(uint32 entrySize) {
 MemBlock EntryBlockBuilder::Finish(uint32* size) {
   WriteU32(fBlock + kDataFrameEntryBlockTotalSizeOffset, fUsed);
   WriteU32(fBlock + kDataFrameEntryBlockCountOffset, fCount);
-  ResizeMemBlock(fBlock, fUsed);
+  if (fUsed != fCapacity) ResizeMemBlock(fBlock, fUsed);
   if (size) *size = fUsed;
   return std::exchange(fBlock, nullptr);
 }

@@ -16,9 +16,9 @@ PMString* NextEntryLine(const PMString& text, int32& cursor) {
   // whole text line by line stays linear whatever mix of CR and LF it holds.
   while (static_cast<size_t>(cursor) < units.size()) {
     const textchar* at = begin + cursor;
-    LineBreak lineBreak = FindLineBreak(at, end);
-    cursor = static_cast<int32>(lineBreak.start - begin) + lineBreak.length;
-    if (lineBreak.start != at) return new PMString(std::u16string(at, lineBreak.start));
+    LineScan line = ScanEntryLine<true>(at, end);
+    cursor = static_cast<int32>(line.lineEnd - begin) + line.breakLength;
+    if (line.lineEnd != at) return new PMString(std::u16string(at, line.lineEnd));
   }
   return nullptr;
 }
@@ -27,7 +27,7 @@ void SplitEntryLine(const PMString& line, PMString& label, PMString& value) {
   const std::u16string& units = line.GetUTF16();
   const textchar* begin = units.data();
   const textchar* end = begin + units.size();
-  const textchar* separator = FindEntrySeparator(begin, end);
+  const textchar* separator = ScanEntryLine<false>(begin, end).separator;
   if (separator != end) {
     label = PMString(std::u16string(begin, separator));
     value = PMString(std::u16string(separator + 1, end));

@@ -1,6 +1,7 @@
 #include "dataframe/parser/EntryParser.h"
 
 #include <cstring>
+#include <limits>
 
 #include "dataframe/parser/CommentCutter.h"
 #include "dataframe/parser/EntryBlockBuilder.h"
@@ -17,16 +18,17 @@ struct Field {
   bool IsEmpty() const { return begin == end; }
 };
 
-void TrimWhiteSpace(Field& field) {
-  while (field.begin != field.end && PMString::IsWhiteSpaceChar(*field.begin)) ++field.begin;
-  while (field.end != field.begin && PMString::IsWhiteSpaceChar(field.end[-1])) --field.end;
+bool IsWhiteSpace(textchar c) {
+  return (c > 0x20 && c < 0x7F) ? false : PMString::IsWhiteSpaceChar(c) != kFalse;
 }
 
-bool IsHighSurrogate(textchar c) {
-  return c >= 0xD800 && c <= 0xDBFF;
+void TrimWhiteSpace(Field& field) {
+  while (field.begin != field.end && IsWhiteSpace(*field.begin)) ++field.begin;
+  while (field.end != field.begin && IsWhiteSpace(field.end[-1])) --field.end;
 }
-bool IsLowSurrogate(textchar c) {
-  return c >= 0xDC00 && c <= 0xDFFF;
+
+uint8 EncodeChar(textchar c) {
+  return c < 0x80 ? static_cast<uint8>(c) : PlatformEncoding::EncodeChar(c);
 }
 
 // The field as an 8-bit C string: separator escapes removed, each character in the platform
@@ -39,51 +41,97 @@ uint32 EncodeField(const Field& field, uint8* out) {
     textchar c = *p;
     if (c == 0) break;
     if (IsSeparatorEscape(p, field.end)) continue;
-    if (IsHighSurrogate(c) && p + 1 != field.end && IsLowSurrogate(p[1])) ++p;
-    if (kWrite) out[length] = c < 0x80 ? static_cast<uint8>(c) : PlatformEncoding::EncodeChar(c);
+    if (c >= 0xD800 && c <= 0xDBFF && p + 1 != field.end && p[1] >= 0xDC00 && p[1] <= 0xDFFF) ++p;
+    if (kWrite) out[length] = EncodeChar(c);
     ++length;
   }
   return length;
 }
 
-// Writes one entry for the line [begin, end), or nothing when the line is a lone separator or
-// the block cannot grow.
-void AddEntry(const textchar* begin, const textchar* end, EntryBlockBuilder& builder) {
-  static const std::u16string kMissingValue = PMString(kDataFrameMissingValue).GetUTF16();
-  const textchar* separator = FindEntrySeparator(begin, end);
-  Field label{begin, separator};
-  Field value{kMissingValue.data(), kMissingValue.data() + kMissingValue.size()};
-  if (separator != end) {
-    value = Field{separator + 1, end};
-    if (label.IsEmpty() && value.IsEmpty()) return;
+// A line read as an entry: label and value trimmed, with their lengths as 8-bit strings.
+struct EntryFields {
+  Field label;
+  Field value;
+  bool plain;  // every character one byte as it stands
+  uint32 labelBytes;
+  uint32 valueBytes;
+  uint64 Size() const {
+    return uint64{kDataFrameEntrySizeFieldSize} + labelBytes + 1 + valueBytes + 1;
   }
-  TrimWhiteSpace(label);
-  TrimWhiteSpace(value);
+};
 
-  uint32 labelBytes = EncodeField<false>(label, nullptr);
-  uint32 valueBytes = EncodeField<false>(value, nullptr);
-  uint64 entrySize = uint64{kDataFrameEntrySizeFieldSize} + labelBytes + 1 + valueBytes + 1;
-  uint8* out = builder.ReserveEntry(entrySize);
-  if (!out) return;
-  auto size32 = static_cast<uint32>(entrySize);
-  std::memcpy(out, &size32, sizeof size32);
-  out += kDataFrameEntrySizeFieldSize;
-  EncodeField<true>(label, out);
-  out[labelBytes] = 0;
-  out += labelBytes + 1;
-  EncodeField<true>(value, out);
-  out[valueBytes] = 0;
-  builder.CommitEntry(size32);
+// Reads a scanned line; false when it yields no entry (a lone separator).
+bool ReadEntry(const textchar* begin, const LineScan& line, EntryFields& entry) {
+  static const std::u16string kMissingValue = PMString(kDataFrameMissingValue).GetUTF16();
+  entry.label = Field{begin, line.separator};
+  entry.value = Field{kMissingValue.data(), kMissingValue.data() + kMissingValue.size()};
+  if (line.separator != line.lineEnd) {
+    entry.value = Field{line.separator + 1, line.lineEnd};
+    if (entry.label.IsEmpty() && entry.value.IsEmpty()) return false;
+  }
+  TrimWhiteSpace(entry.label);
+  TrimWhiteSpace(entry.value);
+  entry.plain = line.plain;
+  if (line.plain) {
+    entry.labelBytes = static_cast<uint32>(entry.label.end - entry.label.begin);
+    entry.valueBytes = static_cast<uint32>(entry.value.end - entry.value.begin);
+  } else {
+    entry.labelBytes = EncodeField<false>(entry.label, nullptr);
+    entry.valueBytes = EncodeField<false>(entry.value, nullptr);
+  }
+  return true;
 }
 
-void AddEntries(const std::u16string& text, EntryBlockBuilder& builder) {
+void WriteField(const Field& field, bool plain, uint8* out) {
+  if (plain) {
+    for (const textchar* p = field.begin; p != field.end; ++p) *out++ = EncodeChar(*p);
+  } else {
+    EncodeField<true>(field, out);
+  }
+}
+
+void WriteEntry(const EntryFields& entry, uint8* out) {
+  auto size = static_cast<uint32>(entry.Size());
+  std::memcpy(out, &size, sizeof size);
+  out += kDataFrameEntrySizeFieldSize;
+  WriteField(entry.label, entry.plain, out);
+  out[entry.labelBytes] = 0;
+  out += entry.labelBytes + 1;
+  WriteField(entry.value, entry.plain, out);
+  out[entry.valueBytes] = 0;
+}
+
+// Calls visit for the entry of each non-empty line, in text order.
+template <class Visit>
+void ForEachEntry(const std::u16string& text, Visit visit) {
   const textchar* at = text.data();
   const textchar* end = at + text.size();
+  EntryFields entry;
   while (at != end) {
-    LineBreak lineBreak = FindLineBreak(at, end);
-    if (lineBreak.start != at) AddEntry(at, lineBreak.start, builder);
-    at = lineBreak.start + lineBreak.length;
+    LineScan line = ScanEntryLine<true>(at, end);
+    if (line.lineEnd != at && ReadEntry(at, line, entry)) visit(entry);
+    at = line.lineEnd + line.breakLength;
   }
+}
+
+// Two passes over the text: the first adds up the entries' sizes, so that the block is
+// allocated once at its final size; the second writes them. A line whose entry would take the
+// block beyond 32 bits is dropped in both passes alike. When the block cannot be had, every
+// line is dropped and the block is the head alone.
+void AddEntries(const std::u16string& text, EntryBlockBuilder& builder) {
+  constexpr uint64 kMaxEntriesSize =
+      std::numeric_limits<uint32>::max() - uint64{kDataFrameEntryBlockHeadSize};
+  uint64 entriesSize = 0;
+  ForEachEntry(text, [&](const EntryFields& entry) {
+    if (entriesSize + entry.Size() <= kMaxEntriesSize) entriesSize += entry.Size();
+  });
+  if (!builder.Reserve(entriesSize)) return;
+  ForEachEntry(text, [&](const EntryFields& entry) {
+    uint8* out = builder.ReserveEntry(entry.Size());
+    if (!out) return;
+    WriteEntry(entry, out);
+    builder.CommitEntry(static_cast<uint32>(entry.Size()));
+  });
 }
 
 }  // namespace

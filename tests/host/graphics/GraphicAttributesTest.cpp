@@ -1,0 +1,200 @@
+// Page items' looks: the attribute-list command, the ranges the utility keeps, the non-printing
+// command and the opacity utility; each change is one undoable step or nothing at all.
+#include <cmath>
+
+#include "CmdUtils.h"
+#include "IApplyAttributesCmdData.h"
+#include "LookFixture.h"
+
+namespace {
+
+class GraphicAttributesTest : public LookFixture {
+ protected:
+  void SetUp() override {
+    LookFixture::SetUp();
+    fA = TextFrame(Page(0), "A");
+    fB = GraphicFrame(Page(0), "B");
+    Doc().ClearHistory();
+  }
+
+  // Runs the attribute-list command with the attributes (whose references it releases).
+  ErrorCode Apply(const UIDList& items, std::initializer_list<IPMUnknown*> attributes) {
+    InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kApplyAttributesCmdBoss));
+    InterfacePtr<IApplyAttributesCmdData> list(command.get(), IID_IAPPLYATTRIBUTESCMDDATA);
+    for (IPMUnknown* attribute : attributes) {
+      EXPECT_NE(attribute, nullptr);
+      if (!attribute) continue;
+      list->AddAttribute(attribute);
+      attribute->Release();
+    }
+    command->SetItemList(items);
+    return CmdUtils::ProcessCommand(command);
+  }
+  UIDList Items(std::initializer_list<UID> uids) const {
+    UIDList items(DB());
+    for (UID uid : uids) items.Append(uid);
+    return items;
+  }
+  std::string Describe(UID item) const {
+    InterfacePtr<IGraphicAttributes> look = Look(item);
+    return std::to_string(look->GetFillSwatch()) + " " + std::to_string(look->GetFillTint()) + " " +
+           std::to_string(look->GetStrokeSwatch()) + " " + std::to_string(look->GetStrokeTint()) +
+           " " + std::to_string(look->GetStrokeWeight()) + " " +
+           std::to_string(look->GetClassAttribute()) + " " +
+           std::to_string(look->GetSwitchAttribute()) + " " +
+           std::to_string(look->GetNonPrinting()) + " " + std::to_string(look->GetOpacity());
+  }
+
+  InterfacePtr<IGraphicAttributeUtils> fUtils = QueryUtility<IGraphicAttributeUtils>();
+  UID fA = kInvalidUID;
+  UID fB = kInvalidUID;
+};
+
+TEST_F(GraphicAttributesTest, ANewItemHasNoSwatchesFullTintsAndIsOpaqueAndPrinting) {
+  InterfacePtr<IGraphicAttributes> look = Look(fA);
+  EXPECT_EQ(look->GetFillSwatch(), kInvalidUID);
+  EXPECT_EQ(look->GetStrokeSwatch(), kInvalidUID);
+  EXPECT_EQ(look->GetFillTint(), 100.0);
+  EXPECT_EQ(look->GetStrokeTint(), 100.0);
+  EXPECT_EQ(look->GetStrokeWeight(), 1.0);
+  EXPECT_EQ(look->GetClassAttribute(), 0x5A29u);
+  EXPECT_EQ(look->GetSwitchAttribute(), 0u);
+  EXPECT_FALSE(look->GetNonPrinting());
+  EXPECT_EQ(look->GetOpacity(), 100.0);
+}
+
+TEST_F(GraphicAttributesTest, OneCommandAppliesEveryAttributeInOrderToEveryItemAsOneStep) {
+  const UID black = FindSwatch("Black");
+  ASSERT_EQ(
+      Apply(Items({fA, fB}),
+            {fUtils->CreateFillSwatchAttribute(black), fUtils->CreateFillTintAttribute(20),
+             fUtils->CreateStrokeSwatchAttribute(black), fUtils->CreateStrokeTintAttribute(0),
+             fUtils->CreateStrokeWeightAttribute(0.25), fUtils->CreateClassAttribute(0x5A38, 0),
+             fUtils->CreateSwitchAttribute(1), fUtils->CreateFillTintAttribute(60)}),
+      kSuccess);
+  const std::string expected = std::to_string(black) + " 60.000000 " + std::to_string(black) +
+                               " 0.000000 0.250000 23096 1 0 100.000000";
+  EXPECT_EQ(Describe(fA), expected);
+  EXPECT_EQ(Describe(fB), expected);
+  EXPECT_EQ(Doc().GetUndoName(), PMString("Apply Attributes"));
+
+  ASSERT_TRUE(Doc().Undo());
+  EXPECT_EQ(Look(fA)->GetFillSwatch(), kInvalidUID);
+  EXPECT_EQ(Look(fB)->GetSwitchAttribute(), 0u);
+  EXPECT_FALSE(Doc().CanUndo());
+}
+
+TEST_F(GraphicAttributesTest, TheUtilityMakesNoAttributeOutsideItsRange) {
+  struct Case {
+    const char* what;
+    IPMUnknown* (*make)(IGraphicAttributeUtils*, PMReal);
+    PMReal value;
+    bool made;
+  } cases[] = {
+      {"fill tint 0",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, 0, true},
+      {"fill tint 100",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, 100,
+       true},
+      {"fill tint 100.5",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, 100.5,
+       false},
+      {"fill tint -1",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, -1,
+       false},
+      {"stroke tint NaN",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeTintAttribute(v); }, NAN,
+       false},
+      {"weight 1000",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); }, 1000,
+       true},
+      {"weight 1000.5",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); },
+       1000.5, false},
+      {"weight -0.1",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); }, -0.1,
+       false},
+      {"weight infinite",
+       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); },
+       INFINITY, false},
+  };
+  for (const Case& c : cases) {
+    InterfacePtr<IPMUnknown> attribute(c.make(fUtils, c.value));
+    EXPECT_EQ(attribute != nullptr, c.made) << c.what;
+  }
+}
+
+TEST_F(GraphicAttributesTest, AnInvalidSwatchOrAnItemWithoutALookChangesNoItem) {
+  const std::string before = Describe(fA);
+  // A UID that names no swatch: the page.
+  EXPECT_EQ(Apply(Items({fA}),
+                  {fUtils->CreateFillTintAttribute(5), fUtils->CreateFillSwatchAttribute(Page(0))}),
+            kFailure);
+  // The second item, a page, has no look: the first keeps its own.
+  EXPECT_EQ(Apply(Items({fA, Page(0)}), {fUtils->CreateFillTintAttribute(5)}), kFailure);
+  EXPECT_EQ(Apply(Items({}), {fUtils->CreateFillTintAttribute(5)}), kFailure);
+  EXPECT_EQ(Describe(fA), before);
+  EXPECT_FALSE(Doc().CanUndo());
+
+  // A swatch UID of 0 means no swatch and is taken.
+  EXPECT_EQ(Apply(Items({fA}), {fUtils->CreateStrokeSwatchAttribute(kInvalidUID)}), kSuccess);
+}
+
+TEST_F(GraphicAttributesTest, OnlyGraphicAttributesJoinTheList) {
+  InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kApplyAttributesCmdBoss));
+  InterfacePtr<IApplyAttributesCmdData> list(command.get(), IID_IAPPLYATTRIBUTESCMDDATA);
+  EXPECT_FALSE(list->AddAttribute(command.get()));
+  EXPECT_FALSE(list->AddAttribute(nullptr));
+  InterfacePtr<IPMUnknown> tint(fUtils->CreateFillTintAttribute(10));
+  EXPECT_TRUE(list->AddAttribute(tint));
+  EXPECT_EQ(list->GetAttributeCount(), 1);
+}
+
+TEST_F(GraphicAttributesTest, TheNonPrintingCommandFollowsItsUndoAndGroupArguments) {
+  const UID c = TextFrame(Page(0), "C");
+  const UID inner = Group({c}, "Inner");
+  const UID outer = Group({inner, fB}, "Outer");
+  Doc().ClearHistory();
+
+  InterfacePtr<ICommand> shallow(
+      fUtils->CreateNonPrintingCommand(kTrue, Items({outer}), kTrue, kFalse));
+  ASSERT_EQ(CmdUtils::ProcessCommand(shallow), kSuccess);
+  EXPECT_TRUE(Look(outer)->GetNonPrinting());
+  EXPECT_FALSE(Look(fB)->GetNonPrinting());
+  EXPECT_EQ(Doc().GetUndoName(), PMString("Non-Printing"));
+
+  InterfacePtr<ICommand> deep(
+      fUtils->CreateNonPrintingCommand(kTrue, Items({fA, outer}), kFalse, kTrue));
+  ASSERT_EQ(CmdUtils::ProcessCommand(deep), kSuccess);
+  for (UID uid : {fA, outer, inner, c, fB}) EXPECT_TRUE(Look(uid)->GetNonPrinting()) << uid;
+
+  // The second command joined the first's step: one undo takes both back.
+  ASSERT_TRUE(Doc().Undo());
+  for (UID uid : {fA, outer, inner, c, fB}) EXPECT_FALSE(Look(uid)->GetNonPrinting()) << uid;
+  EXPECT_FALSE(Doc().CanUndo());
+
+  EXPECT_EQ(fUtils->CreateNonPrintingCommand(kTrue, Items({}), kTrue, kTrue), nullptr);
+  InterfacePtr<ICommand> onPage(
+      fUtils->CreateNonPrintingCommand(kTrue, Items({fA, Page(0)}), kTrue, kFalse));
+  EXPECT_EQ(CmdUtils::ProcessCommand(onPage), kFailure);
+  EXPECT_FALSE(Look(fA)->GetNonPrinting());
+}
+
+TEST_F(GraphicAttributesTest, OpacityIsAPercentSetInOneUndoableStep) {
+  InterfacePtr<ITransparencyUtils> transparency = QueryUtility<ITransparencyUtils>();
+  EXPECT_EQ(transparency->ApplyOpacity(Items({fA, fB}), 75.0), kSuccess);
+  EXPECT_EQ(Look(fA)->GetOpacity(), 75.0);
+  EXPECT_EQ(Look(fB)->GetOpacity(), 75.0);
+  EXPECT_EQ(Doc().GetUndoName(), PMString("Opacity"));
+  for (PMReal bad : {-1.0, 100.1, static_cast<double>(NAN)}) {
+    EXPECT_EQ(transparency->ApplyOpacity(Items({fA}), bad), kFailure) << bad;
+  }
+  EXPECT_EQ(transparency->ApplyOpacity(Items({}), 50.0), kFailure);
+  EXPECT_EQ(transparency->ApplyOpacity(Items({fA, Page(0)}), 50.0), kFailure);
+  EXPECT_EQ(Look(fA)->GetOpacity(), 75.0);
+  ASSERT_TRUE(Doc().Undo());
+  EXPECT_EQ(Look(fA)->GetOpacity(), 100.0);
+  EXPECT_FALSE(Doc().CanUndo());
+}
+
+}  // namespace

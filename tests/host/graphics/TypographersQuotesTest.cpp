@@ -1,0 +1,122 @@
+// Typographer's quotes: the workspace's text option, its command, and what the story's insert
+// command makes of straight double quotes while it is on.
+#include <boost/make_shared.hpp>
+
+#include "CmdUtils.h"
+#include "IBoolData.h"
+#include "ITextFrameColumn.h"
+#include "ITextModel.h"
+#include "ITextModelCmds.h"
+#include "ITextOptions.h"
+#include "IUIDData.h"
+#include "LookFixture.h"
+#include "persist/DocumentFile.h"
+#include "textoptions/TypographicQuotes.h"
+
+namespace {
+
+std::u16string Typographic(const char16_t* text, bool atStart, char16_t before) {
+  return TypographicQuotes::MakeTypographic(WideString(std::u16string(text)), atStart, before)
+      .GetUTF16();
+}
+
+TEST(TypographicQuotesRules, OpeningAfterStartBlankLineBreakOrEqualsClosingElsewhere) {
+  struct Case {
+    const char16_t* text;
+    bool atStart;
+    char16_t before;
+    const char16_t* expected;
+  } cases[] = {
+      {u"\"a\"", true, 0, u"\u201Ca\u201D"},
+      {u"\"a\"", false, u'x', u"\u201Da\u201D"},
+      {u"\"", false, u' ', u"\u201C"},
+      {u"\"", false, u'\t', u"\u201C"},
+      {u"\"", false, u'\r', u"\u201C"},
+      {u"\"", false, u'\n', u"\u201C"},
+      {u"\"", false, u'=', u"\u201C"},
+      {u"\"", false, u'(', u"\u201D"},
+      {u"type=\"labels\" x", false, u'<', u"type=\u201Clabels\u201D x"},
+      {u"\"\"", true, 0, u"\u201C\u201D"},
+      {u"a \"b\"\r\"c\"", false, u'x', u"a \u201Cb\u201D\r\u201Cc\u201D"},
+      {u"'single' stays", true, 0, u"'single' stays"},
+      {u"", true, 0, u""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Typographic(c.text, c.atStart, c.before), c.expected)
+        << std::string(c.text, c.text + std::char_traits<char16_t>::length(c.text));
+  }
+}
+
+class TypographersQuotesTest : public LookFixture {
+ protected:
+  InterfacePtr<ITextOptions> Options(IDataBase* db) const {
+    InterfacePtr<IDocument> document(db, db->GetRootUID(), IID_IDOCUMENT);
+    return InterfacePtr<ITextOptions>(document->GetWorkspaceRef(), ITextOptions::kDefaultIID);
+  }
+  ErrorCode SetQuotes(bool16 on) {
+    InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kSetTypographersQuotesCmdBoss));
+    InterfacePtr<IUIDData> target(command.get(), IUIDData::kDefaultIID);
+    InterfacePtr<IBoolData> value(command.get(), IBoolData::kDefaultIID);
+    InterfacePtr<IPMUnknown> workspace(Workspace(), IID_IPERSISTENTITEM);
+    target->Set(workspace);
+    value->Set(on);
+    return CmdUtils::ProcessCommand(command);
+  }
+  InterfacePtr<ITextModel> Story(UID frame) const {
+    InterfacePtr<IHierarchy> hierarchy(DB(), frame, IID_IHIERARCHY);
+    InterfacePtr<ITextFrameColumn> column(DB(), hierarchy->GetChildUID(0), IID_ITEXTFRAMECOLUMN);
+    return InterfacePtr<ITextModel>(column->QueryTextModel());
+  }
+  ErrorCode Insert(UID frame, int32 position, const char16_t* text) {
+    InterfacePtr<ITextModelCmds> cmds(Story(frame).get(), IID_ITEXTMODELCMDS);
+    InterfacePtr<ICommand> insert(
+        cmds->InsertCmd(position, boost::make_shared<WideString>(std::u16string(text)), nullptr));
+    return CmdUtils::ProcessCommand(insert);
+  }
+  std::u16string Text(UID frame) const {
+    WideString text;
+    InterfacePtr<ITextModel> story = Story(frame);
+    story->CopyRange(0, story->TotalLength() - 1, text);
+    return text.GetUTF16();
+  }
+};
+
+TEST_F(TypographersQuotesTest, OnInANewDocumentAndSetByAnUndoableCommand) {
+  EXPECT_TRUE(Options(DB())->GetTypographersQuotes());
+  ASSERT_EQ(SetQuotes(kFalse), kSuccess);
+  EXPECT_FALSE(Options(DB())->GetTypographersQuotes());
+  EXPECT_EQ(Doc().GetUndoName(), PMString("Typographer's Quotes"));
+
+  const std::vector<uint8> bytes = DocumentFile::Write(Doc());
+  std::string error;
+  auto read = DocumentFile::Read(bytes.data(), bytes.size(), &error);
+  ASSERT_TRUE(read) << error;
+  EXPECT_FALSE(Options(read.get())->GetTypographersQuotes());
+
+  ASSERT_TRUE(Doc().Undo());
+  EXPECT_TRUE(Options(DB())->GetTypographersQuotes());
+}
+
+TEST_F(TypographersQuotesTest, TheCommandNeedsAWorkspaceWithTextOptions) {
+  InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kSetTypographersQuotesCmdBoss));
+  InterfacePtr<IUIDData> target(command.get(), IUIDData::kDefaultIID);
+  target->Set(Ref(Page(0)));
+  EXPECT_EQ(CmdUtils::ProcessCommand(command), kFailure);
+  target->Set(static_cast<const IPMUnknown*>(nullptr));
+  EXPECT_EQ(target->GetRef(), kInvalidUIDRef);
+}
+
+TEST_F(TypographersQuotesTest, InsertionsFollowTheOptionAndNewFramesKeepTheirText) {
+  const UID a = TextFrame(Page(0), "A", "say \"hi\"");
+  EXPECT_EQ(Text(a), u"say \"hi\"");  // placed as it stands
+
+  ASSERT_EQ(Insert(a, 0, u"\"x\" "), kSuccess);
+  ASSERT_EQ(Insert(a, 12, u" \"y\""), kSuccess);
+  EXPECT_EQ(Text(a), u"\u201Cx\u201D say \"hi\" \u201Cy\u201D");
+
+  ASSERT_EQ(SetQuotes(kFalse), kSuccess);
+  ASSERT_EQ(Insert(a, 0, u"\""), kSuccess);
+  EXPECT_EQ(Text(a), u"\"\u201Cx\u201D say \"hi\" \u201Cy\u201D");
+}
+
+}  // namespace

@@ -21,7 +21,8 @@
 
 #include "IPMUnknown.h"
 
-constexpr ClassID kVantelleModuleBoss = 0x182905;
+// The plug-in's classes 0x182905 and 0x182906 are its two adornments.
+constexpr ClassID kVantelleModuleBoss = 0x182907;
 
 // Selectors. What each arg points to (in: read by the module, out: written by it):
 //

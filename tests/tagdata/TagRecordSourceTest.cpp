@@ -1,0 +1,169 @@
+#include "IDocument.h"
+#include "IPageList.h"
+#include "IVantelleDocPrefs.h"
+#include "tagdata/DataFrameMarker.h"
+#include "tagdata/TagDataDocumentTest.h"
+#include "tagdata/TagRecordBytes.h"
+#include "tagdata/TagRecordSource.h"
+
+namespace {
+
+constexpr uint32 kA = 0x41414141;
+constexpr uint32 kB = 0x42424242;
+
+class TagRecordSourceTest : public TagDataDocumentTest {
+ protected:
+  UIDRef DocumentRef() const { return UIDRef(Db(), Db()->GetRootUID()); }
+  // Writes the hex bytes under the key; the block passes to the write.
+  bool16 Write(const UIDRef& target, int32 source, uint32 key, const char* hex) {
+    MemBlock data = hex ? BlockFromHex(hex) : nullptr;
+    return WriteTagRecord(target, source, key, data, data ? MemBlockSize(data) : 0);
+  }
+  // The record's data as hex, or "absent".
+  std::string Read(const UIDRef& target, int32 source, uint32 key) {
+    MemBlock data = nullptr;
+    uint32 length = 0;
+    if (!ReadTagRecord(target, source, key, &data, &length)) {
+      EXPECT_EQ(data, nullptr);
+      EXPECT_EQ(length, 0u);
+      return "absent";
+    }
+    EXPECT_EQ(length, MemBlockSize(data));
+    std::string hex = HexOfBlock(data);
+    FreeMemBlock(data);
+    return hex;
+  }
+};
+
+TEST_F(TagRecordSourceTest, MarkerOnAnItemWithoutListMakesThe276ByteList) {
+  const UIDRef frame = NewFrame("f");
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kDataFrameMarkerKey), "absent");
+
+  MemBlock marker = NewDataFrameMarker(PMString("Prices"), 0);
+  const std::string payload = HexOfBlock(marker);
+  ASSERT_TRUE(WriteTagRecord(frame, kTagRecordSourceItem, kDataFrameMarkerKey, marker,
+                             kDataFrameMarkerSize));
+  const std::string list = ListHexOf(frame);
+  EXPECT_EQ(list.size(), 2u * 276);
+  EXPECT_EQ(list.substr(0, 36),
+            "0000010C"
+            "00000001"
+            "00000104"
+            "41514D31"
+            "0100");
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kDataFrameMarkerKey), payload);
+  EXPECT_EQ(TagData(frame)->GetKeyField1(), PMString("Vantelle Module"));
+
+  EXPECT_EQ(Document().GetUndoName(), PMString("0x182900kVantelleFrameTagSetDataCmdKey"));
+  ASSERT_TRUE(Document().Undo());
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kDataFrameMarkerKey), "absent");
+}
+
+TEST_F(TagRecordSourceTest, ItemWritesEditTheListAsTheStoreDoes) {
+  const UIDRef frame = NewFrame("f");
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kA, "01"));
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kB, "02"));
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kA, "0303"));
+  EXPECT_EQ(ListHexOf(frame), ListHex({{kB, "02"}, {kA, "0303"}}));
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kA), "0303");
+
+  // Deleting a key that is absent still runs the command, with the list as it was.
+  Document().ClearHistory();
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, 0x43434343, nullptr));
+  EXPECT_EQ(ListHexOf(frame), ListHex({{kB, "02"}, {kA, "0303"}}));
+  EXPECT_TRUE(Document().CanUndo());
+
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kB, nullptr));
+  EXPECT_EQ(ListHexOf(frame), ListHex({{kA, "0303"}}));
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kB, ""));
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kB), "");
+}
+
+TEST_F(TagRecordSourceTest, InvalidItemListReadsEmptyAndIsReplacedOnWrite) {
+  const UIDRef frame = NewFrame("f");
+  // One byte more than its L says.
+  TagData(frame)->SetRecordList(BlockFromHex(ListHex({{kA, "01"}}) + "00"));
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kA), "absent");
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kB, "02"));
+  EXPECT_EQ(ListHexOf(frame), ListHex({{kB, "02"}}));
+}
+
+TEST_F(TagRecordSourceTest, TheWrittenBlockIsReleasedOnEveryPath) {
+  const UIDRef frame = NewFrame("f");
+  InterfacePtr<IPageList> pages(Db(), Db()->GetRootUID(), IID_IPAGELIST);
+  const UIDRef page(Db(), pages->GetNthPageUID(0));
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kA, "01"));
+  const uint64 live = Memory()->LiveBlocks();
+
+  EXPECT_FALSE(Write(page, kTagRecordSourceItem, kA, "01")) << "a page has no tag data";
+  EXPECT_FALSE(Write(frame, kTagRecordSourceDocument, kA, "01")) << "a frame is no document";
+  MemBlock tooShort = BlockFromHex("0102");
+  EXPECT_FALSE(WriteTagRecord(frame, kTagRecordSourceItem, kA, tooShort, 3));
+  EXPECT_EQ(Memory()->LiveBlocks(), live);
+
+  // The list's copy, then the grown list: the second allocation fails, and no command runs.
+  Document().ClearHistory();
+  MemBlock data = BlockFromHex("02");
+  Memory()->FailAllocation(2);
+  EXPECT_FALSE(WriteTagRecord(frame, kTagRecordSourceItem, kB, data, 1));
+  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_EQ(ListHexOf(frame), ListHex({{kA, "01"}}));
+  EXPECT_EQ(Memory()->LiveBlocks(), live);
+}
+
+TEST_F(TagRecordSourceTest, ReadCopyThatCannotBeAllocatedIsAbsent) {
+  const UIDRef frame = NewFrame("f");
+  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kA, "01"));
+  Memory()->FailAllocation(2);  // the list's copy succeeds, the record's does not
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kA), "absent");
+}
+
+TEST_F(TagRecordSourceTest, OtherSourcesTouchNothing) {
+  const UIDRef frame = NewFrame("f");
+  for (int32 source : {-1, 2, 1000}) {
+    SCOPED_TRACE(source);
+    MemBlock data = reinterpret_cast<MemBlock>(0x1);
+    uint32 length = 77;
+    EXPECT_FALSE(ReadTagRecord(frame, source, kA, &data, &length));
+    EXPECT_EQ(data, reinterpret_cast<MemBlock>(0x1));
+    EXPECT_EQ(length, 77u);
+
+    MemBlock block = BlockFromHex("01");
+    EXPECT_FALSE(WriteTagRecord(frame, source, kA, block, 1));
+    EXPECT_EQ(MemBlockSize(block), 1u) << "the block stays the caller's";
+    FreeMemBlock(block);
+  }
+  EXPECT_EQ(ListHexOf(frame), "null");
+}
+
+TEST_F(TagRecordSourceTest, DocumentListLivesInTheDocumentPreferences) {
+  EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "absent");
+  ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kA, "0A0B"));
+  ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kB, "0C"));
+  EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "0A0B");
+  EXPECT_TRUE(Document().IsModified());
+
+  InterfacePtr<IDocument> document(DocumentRef());
+  InterfacePtr<IVantelleDocPrefs> prefs(document->GetWorkspaceRef());
+  MemBlock list = static_cast<MemBlock>(prefs->GetTagData());
+  EXPECT_EQ(HexOfBlock(list), ListHex({{kA, "0A0B"}, {kB, "0C"}}));
+  FreeMemBlock(list);
+
+  ASSERT_TRUE(Document().Undo());
+  EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kB), "absent");
+  EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "0A0B");
+}
+
+TEST_F(TagRecordSourceTest, DocumentWriteThatCannotGrowChangesNothing) {
+  ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kA, "01"));
+  Document().ClearHistory();
+  const uint64 live = Memory()->LiveBlocks();
+  MemBlock data = BlockFromHex("02");
+  Memory()->FailAllocation(2);  // the list's copy succeeds, the grown list does not
+  EXPECT_FALSE(WriteTagRecord(DocumentRef(), kTagRecordSourceDocument, kB, data, 1));
+  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "01");
+  EXPECT_EQ(Memory()->LiveBlocks(), live);
+}
+
+}  // namespace

@@ -34,6 +34,8 @@ Database::Database(ClassID rootClass) {
 
 Database::~Database() {
   ChangeScope::Forget(this);
+  // A transaction left open must not hold every later change of the session in its scope.
+  if (fTransactionOwnsScope) ChangeScope::Close(ChangeScope::DefaultStepName());
   fHistory.Clear();
   fOpenStep = UndoStep();
   fObjects.clear();

@@ -65,4 +65,14 @@ TEST_F(CmdUtilsTest, ADatabaseClosedInsideASequenceLeavesTheOthersStep) {
   EXPECT_TRUE(kept.CanUndo());
 }
 
+TEST_F(CmdUtilsTest, ADatabaseClosedInsideItsOwnTransactionEndsItsScope) {
+  Database kept(kTestItemClass);
+  {
+    Database closed(kTestItemClass);
+    closed.BeginTransaction();
+  }
+  CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&kept, 1)), 2));
+  EXPECT_TRUE(kept.CanUndo());
+}
+
 }  // namespace

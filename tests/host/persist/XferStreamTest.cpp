@@ -103,26 +103,4 @@ TEST_F(XferStreamTest, AReadPastTheEndGivesZeroAndTheStreamStaysFailed) {
   EXPECT_EQ(run[0], 0);
 }
 
-TEST_F(XferStreamTest, ByteRunsRefuseNegativeCountsAndNullBuffers) {
-  std::vector<uint8> bytes;
-  InterfacePtr<IPMStream> out = Writer(&bytes);
-  uint8 run[2] = {1, 2};
-  EXPECT_EQ(out->XferByte(run, -1), 0);
-  EXPECT_EQ(out->XferByte(nullptr, 2), 0);
-  EXPECT_EQ(out->XferByte(run, 2), 2);
-  EXPECT_EQ(bytes.size(), 2u);
-  EXPECT_TRUE(out->IsWriting());
-  EXPECT_FALSE(out->IsReading());
-}
-
-TEST_F(XferStreamTest, ABoolReadsAnyNonZeroByteAsTrue) {
-  const std::vector<uint8> bytes = {0, 1, 0x80};
-  InterfacePtr<IPMStream> in = Reader(bytes);
-  bool16 values[3];
-  for (bool16& v : values) in->XferBool(v);
-  EXPECT_EQ(values[0], kFalse);
-  EXPECT_EQ(values[1], kTrue);
-  EXPECT_EQ(values[2], kTrue);
-}
-
 }  // namespace

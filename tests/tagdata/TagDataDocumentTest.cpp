@@ -1,15 +1,13 @@
 #include "tagdata/TagDataDocumentTest.h"
 
-#include <stdexcept>
-
 #include "IDFile.h"
 #include "IPageList.h"
 #include "PMRect.h"
 #include "WideString.h"
-#include "database/PartState.h"
 #include "document/DocumentFactory.h"
 #include "document/LayoutCommands.h"
 #include "persist/DocumentFile.h"
+#include "tagdata/PartBytes.h"
 #include "tagdata/TagRecordBytes.h"
 
 void TagDataDocumentTest::SetUp() {
@@ -51,21 +49,11 @@ void TagDataDocumentTest::SaveAndReopen() {
   ASSERT_TRUE(fDocument) << error;
 }
 
-namespace {
-
-const Boss::Part& TagDataPart(const IVantelleFrameTagData* data) {
-  for (const Boss::Part& part : Boss::Of(data)->Parts())
-    if (part.interfaceID == IVantelleFrameTagData::kDefaultIID) return part;
-  throw std::logic_error("no tag data part");
-}
-
-}  // namespace
-
 std::vector<uint8> TagDataDocumentTest::StoredBytes(const UIDRef& item) const {
-  return PartState::Capture(TagDataPart(TagData(item)));
+  return ::StoredBytes(TagData(item), IVantelleFrameTagData::kDefaultIID);
 }
 
 bool TagDataDocumentTest::ReadStoredBytes(const UIDRef& item,
                                           const std::vector<uint8>& bytes) const {
-  return PartState::Read(TagDataPart(TagData(item)), bytes.data(), bytes.size());
+  return ::ReadStoredBytes(TagData(item), IVantelleFrameTagData::kDefaultIID, bytes);
 }

@@ -1,0 +1,128 @@
+#include "IDocument.h"
+#include "IVantelleDocPrefs.h"
+#include "tagdata/PartBytes.h"
+#include "tagdata/TagDataDocumentTest.h"
+#include "tagdata/TagRecordBytes.h"
+
+namespace {
+
+class DocPrefsTest : public TagDataDocumentTest {
+ protected:
+  InterfacePtr<IVantelleDocPrefs> Prefs() const {
+    InterfacePtr<IDocument> document(Db(), Db()->GetRootUID(), IID_IDOCUMENT);
+    return InterfacePtr<IVantelleDocPrefs>(document->GetWorkspaceRef());
+  }
+  std::string StoredHex() const {
+    const std::vector<uint8> bytes = ::StoredBytes(Prefs(), IVantelleDocPrefs::kDefaultIID);
+    return HexOfBytes(bytes.data(), bytes.size());
+  }
+  std::string TagDataHex() const {
+    MemBlock copy = static_cast<MemBlock>(Prefs()->GetTagData());
+    std::string hex = HexOfBlock(copy);
+    FreeMemBlock(copy);
+    return hex;
+  }
+};
+
+TEST_F(DocPrefsTest, NewDocumentHasTheDefaults) {
+  ASSERT_TRUE(Prefs());
+  EXPECT_EQ(Prefs()->GetOption1(), 0);
+  EXPECT_EQ(Prefs()->GetOption2(), 1);
+  EXPECT_EQ(Prefs()->GetTagData(), nullptr);
+  EXPECT_EQ(StoredHex(),
+            "0000"
+            "0001"
+            "FFFFFFFF");
+}
+
+TEST_F(DocPrefsTest, TagDataIsACopyStoredWithItsSize) {
+  const struct {
+    const char* name;
+    const char* given;  // hex, null for no block
+    std::string copy;   // what GetTagData answers
+    std::string stored;
+  } cases[] = {
+      {"bytes", "0A0B0C", "0A0B0C",
+       "0000"
+       "0001"
+       "00000003"
+       "0A0B0C"},
+      {"empty block", "", "",
+       "0000"
+       "0001"
+       "00000000"},
+      {"no block", nullptr, "null",
+       "0000"
+       "0001"
+       "FFFFFFFF"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemBlock earlier = BlockFromHex("FFFF");
+    Prefs()->SetTagData(earlier);
+    FreeMemBlock(earlier);
+    MemBlock given = c.given ? BlockFromHex(c.given) : nullptr;
+    Prefs()->SetTagData(given);
+    if (given) {
+      EXPECT_EQ(HexOfBlock(given), c.given) << "the caller keeps its block";
+      FreeMemBlock(given);
+    }
+    EXPECT_EQ(TagDataHex(), c.copy);
+    EXPECT_EQ(StoredHex(), c.stored);
+  }
+}
+
+TEST_F(DocPrefsTest, ChangesAreUndoableAndEqualValuesChangeNothing) {
+  Prefs()->SetOption1(0);
+  Prefs()->SetOption2(1);
+  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_FALSE(Document().IsModified());
+
+  Prefs()->SetOption2(7);
+  EXPECT_TRUE(Document().IsModified());
+  MemBlock list = BlockFromHex(ListHex({{0x41414141, "01"}}));
+  Prefs()->SetTagData(list);
+  FreeMemBlock(list);
+
+  ASSERT_TRUE(Document().Undo());
+  EXPECT_EQ(Prefs()->GetOption2(), 7);
+  EXPECT_EQ(TagDataHex(), "null");
+  ASSERT_TRUE(Document().Undo());
+  EXPECT_EQ(Prefs()->GetOption2(), 1);
+  EXPECT_FALSE(Document().IsModified());
+}
+
+TEST_F(DocPrefsTest, SaveAndReopenKeepsSettingsAndBytes) {
+  Prefs()->SetOption1(3);
+  Prefs()->SetOption2(0);
+  MemBlock list = BlockFromHex(ListHex({{0x41414141, "0102"}}));
+  Prefs()->SetTagData(list);
+  FreeMemBlock(list);
+
+  SaveAndReopen();
+  EXPECT_EQ(Prefs()->GetOption1(), 3);
+  EXPECT_EQ(Prefs()->GetOption2(), 0);
+  EXPECT_EQ(TagDataHex(), ListHex({{0x41414141, "0102"}}));
+}
+
+TEST_F(DocPrefsTest, StoredSizeBeyondTheBytesIsRefused) {
+  const std::vector<uint8> hostile = {0, 0, 0, 1, 0xFF, 0xFF, 0xFF, 0xF0, 1, 2, 3};
+  const uint64 bytesBefore = Memory()->LiveBytes();
+  EXPECT_FALSE(::ReadStoredBytes(Prefs(), IVantelleDocPrefs::kDefaultIID, hostile));
+  EXPECT_EQ(Prefs()->GetTagData(), nullptr);
+  EXPECT_LE(Memory()->LiveBytes(), bytesBefore);
+}
+
+TEST_F(DocPrefsTest, CopyThatCannotBeKeptLeavesNoData) {
+  MemBlock given = BlockFromHex("01");
+  Memory()->FailAllocation(1);
+  Prefs()->SetTagData(given);
+  FreeMemBlock(given);
+  EXPECT_EQ(Prefs()->GetTagData(), nullptr);
+  EXPECT_EQ(StoredHex(),
+            "0000"
+            "0001"
+            "FFFFFFFF");
+}
+
+}  // namespace

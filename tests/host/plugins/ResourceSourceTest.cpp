@@ -2,6 +2,9 @@
 // mistake draws, naming its line.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "host/persist/TempFolder.h"
 #include "plugins/ResourceSource.h"
 
 namespace {
@@ -103,6 +106,29 @@ TEST(ResourceSourceTest, FilesTogetherMustNameThePlugInOnceAndRepeatNothing) {
   EXPECT_EQ(error, "no source names the plug-in (plugin ID \"name\")");
   EXPECT_FALSE(ResourceSource::CompileFiles({"/nonexistent/x.vrc"}, &unnamed, &error));
   EXPECT_EQ(error, "/nonexistent/x.vrc: cannot be read");
+}
+
+TEST(ResourceSourceTest, DataResourcesTakeTheBytesOfAFileBesideTheSource) {
+  TempFolder folder;
+  const std::string bytes("BM\0\x01\xFF", 5);
+  std::ofstream(folder.File("icon.bmp"), std::ios::binary) << bytes;
+  std::ofstream(folder.File("a.vrc")) << "plugin 1 \"p\"\ndata ICON 20000 \"icon.bmp\"\n";
+  std::ofstream(folder.File("b.vrc")) << "data ICON 20000 \"icon.bmp\"\n";
+  std::ofstream(folder.File("c.vrc")) << "data BITM 20712 \"missing.bmp\"\n";
+
+  PlugInResources r;
+  std::string error;
+  ASSERT_TRUE(ResourceSource::CompileFiles({folder.File("a.vrc")}, &r, &error)) << error;
+  ASSERT_EQ(r.data.size(), 1u);
+  EXPECT_EQ(r.data[0].type, 0x49434F4Eu);  // 'ICON'
+  EXPECT_EQ(r.data[0].id, 20000u);
+  EXPECT_EQ(r.data[0].bytes, bytes);
+
+  EXPECT_FALSE(ResourceSource::CompileFiles({folder.File("b.vrc")}, &r, &error));
+  EXPECT_EQ(error, folder.File("b.vrc") + ":1: data resource ICON 20000 is defined twice");
+  PlugInResources fresh;
+  EXPECT_FALSE(ResourceSource::CompileFiles({folder.File("c.vrc")}, &fresh, &error));
+  EXPECT_EQ(error, folder.File("c.vrc") + ":1: cannot read " + folder.File("missing.bmp"));
 }
 
 }  // namespace

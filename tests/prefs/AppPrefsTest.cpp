@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ISession.h"
+#include "ISessionMemoryService.h"
+#include "IVantelleAppPrefs.h"
+#include "IWorkspace.h"
+#include "InterfacePtr.h"
+#include "app/HostApplication.h"
+#include "database/Database.h"
+#include "frame/PlugIn.h"
+#include "host/persist/TempFolder.h"
+#include "plugins/LoadReport.h"
+#include "plugins/PlugInLoader.h"
+#include "session/HostSession.h"
+#include "tagdata/PartBytes.h"
+#include "tagdata/TagRecordBytes.h"
+
+namespace {
+
+// Runs one host session after another on the same application and roaming folders, as a user
+// quits and starts again.
+class AppPrefsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    HostSession::End();  // a session that a plain host test left running
+    std::filesystem::create_directories(fFolder.File("app"));
+    std::filesystem::create_directories(fFolder.File("roaming"));
+  }
+  void TearDown() override { Quit(); }
+
+  void Start() {
+    const HostOptions options{"", fFolder.File("app"), fFolder.File("roaming")};
+    ASSERT_TRUE(HostApplication::StartWith(options, [] {
+      return PlugInLoader::AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(VANTELLE_MODULE_PATH));
+    }));
+    fStarted = true;
+  }
+  void Quit() {
+    if (!fStarted) return;
+    fStarted = false;
+    HostApplication::Quit();
+  }
+  uint64 LiveBlocks() const { return HostSession::MemoryService()->LiveBlocks(); }
+
+  InterfacePtr<IVantelleAppPrefs> Prefs() const {
+    InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
+    return InterfacePtr<IVantelleAppPrefs>(workspace, IVantelleAppPrefs::kDefaultIID);
+  }
+  std::string DataHex() const {
+    MemBlock copy = static_cast<MemBlock>(Prefs()->GetData());
+    std::string hex = HexOfBlock(copy);
+    FreeMemBlock(copy);
+    return hex;
+  }
+  void SetData(const char* hex) {
+    MemBlock block = hex ? BlockFromHex(hex) : nullptr;
+    Prefs()->SetData(block);
+    FreeMemBlock(block);
+  }
+  // The one file the host keeps below the roaming folder: the saved session workspace.
+  std::filesystem::path SavedWorkspace() const {
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(fFolder.File("roaming"))) {
+      if (entry.is_regular_file()) return entry.path();
+    }
+    return {};
+  }
+
+ private:
+  TempFolder fFolder;
+  bool fStarted = false;
+};
+
+TEST_F(AppPrefsTest, FreshPreferencesHoldNoData) {
+  Start();
+  ASSERT_TRUE(Prefs());
+  EXPECT_EQ(Prefs()->GetData(), nullptr);
+  const std::vector<uint8> stored = StoredBytes(Prefs(), IVantelleAppPrefs::kDefaultIID);
+  EXPECT_EQ(HexOfBytes(stored.data(), stored.size()), "FFFFFFFF");
+}
+
+TEST_F(AppPrefsTest, DataIsACopyAndAnEmptyBlockIsData) {
+  Start();
+  const uint64 blocks = LiveBlocks();
+  SetData("");
+  EXPECT_EQ(DataHex(), "");
+  SetData("C0FFEE");
+  EXPECT_EQ(DataHex(), "C0FFEE");
+  EXPECT_TRUE(HostSession::WorkspaceDatabase()->IsModified());
+  SetData(nullptr);
+  EXPECT_EQ(DataHex(), "null");
+  // The object holds its one block, whatever it was given before.
+  EXPECT_EQ(LiveBlocks(), blocks + 1);
+}
+
+TEST_F(AppPrefsTest, DataIsKeptFromOneSessionToTheNext) {
+  Start();
+  SetData("0102030405");
+  Quit();
+  Start();
+  EXPECT_EQ(DataHex(), "0102030405");
+  EXPECT_TRUE(LoadReport::Problems().empty());
+}
+
+TEST_F(AppPrefsTest, DamagedSavedWorkspaceGivesDefaultsAndAWarning) {
+  Start();
+  SetData("0102030405");
+  Quit();
+  const std::filesystem::path saved = SavedWorkspace();
+  ASSERT_FALSE(saved.empty());
+  std::filesystem::resize_file(saved, std::filesystem::file_size(saved) / 2);
+
+  Start();
+  EXPECT_EQ(DataHex(), "null");
+  EXPECT_FALSE(LoadReport::Problems().empty());
+}
+
+}  // namespace

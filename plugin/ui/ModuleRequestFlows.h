@@ -5,5 +5,7 @@
 
 #include "IVantelleModule.h"
 
+int32 ClearDataFrameRequest(const ModuleRequestParams* params);
 int32 DescribeDataFrameRequest(const ModuleRequestParams* params);
 int32 ReadDataFramesRequest(const ModuleRequestParams* params);
+int32 AssignDataFrameRequest(const ModuleRequestParams* params);

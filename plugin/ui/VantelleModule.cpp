@@ -13,8 +13,10 @@ struct ModuleRequestFlow {
 };
 
 constexpr ModuleRequestFlow kFlows[] = {
+    {kRequestClearDataFrame, ClearDataFrameRequest},
     {kRequestDescribeDataFrame, DescribeDataFrameRequest},
     {kRequestReadDataFrames, ReadDataFramesRequest},
+    {kRequestAssignDataFrame, AssignDataFrameRequest},
 };
 
 class VantelleModule : public CPMUnknown<IVantelleModule> {

@@ -1,0 +1,63 @@
+#include "tagdata/FrameStoryEdits.h"
+
+#include <boost/make_shared.hpp>
+#include <boost/shared_ptr.hpp>
+
+#include "CmdUtils.h"
+#include "DocumentIDs.h"
+#include "IBoolData.h"
+#include "IDataBase.h"
+#include "IDocument.h"
+#include "IHierarchy.h"
+#include "ITextFrameColumn.h"
+#include "ITextModel.h"
+#include "ITextModelCmds.h"
+#include "ITextOptions.h"
+#include "IUIDData.h"
+#include "dataframe/lookup/HostUtilities.h"
+
+UIDRef FindFrameStory(const UIDRef& frame) {
+  InterfacePtr<IHierarchy> hierarchy(frame, IID_IHIERARCHY);
+  if (!hierarchy || hierarchy->GetChildCount() < 1) return kInvalidUIDRef;
+  InterfacePtr<IHierarchy> child(hierarchy->QueryChild(0));
+  InterfacePtr<ITextFrameColumn> column(child.get(), IID_ITEXTFRAMECOLUMN);
+  InterfacePtr<ITextModel> story(column ? column->QueryTextModel() : nullptr);
+  return story ? ::GetUIDRef(story.get()) : kInvalidUIDRef;
+}
+
+void ClearFrameText(const UIDRef& target) {
+  InterfacePtr<IPageItemUtils> utils = QueryUtility<IPageItemUtils>();
+  if (!utils || !utils->IsTextFrame(target)) return;
+  const UIDRef story = FindFrameStory(target);
+  if (story == kInvalidUIDRef) return;
+  InterfacePtr<ITextModel> model(story, IID_ITEXTMODEL);
+  InterfacePtr<ITextModelCmds> commands(story, IID_ITEXTMODELCMDS);
+  if (!model || !commands) return;
+  InterfacePtr<ICommand> deletion(commands->DeleteCmd(0, model->TotalLength() - 1, nullptr));
+  if (deletion) CmdUtils::ProcessCommand(deletion);
+}
+
+ErrorCode InsertStoryText(ITextModel* model, int32& position, const WideString& text) {
+  const boost::shared_ptr<WideString> shared = boost::make_shared<WideString>(text);
+  InterfacePtr<ITextModelCmds> commands(model, IID_ITEXTMODELCMDS);
+  InterfacePtr<ICommand> insertion(commands ? commands->InsertCmd(position, shared, nullptr)
+                                            : nullptr);
+  if (!insertion) return kFailure;
+  const ErrorCode result = CmdUtils::ProcessCommand(insertion);
+  if (result == kSuccess) position += shared->CharCount();
+  return result;
+}
+
+ErrorCode SetWorkspaceTextOption(IDocument* document, bool16 on) {
+  InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kSetTypographersQuotesCmdBoss));
+  if (!command) return kFailure;
+  InterfacePtr<IPMUnknown> workspace(
+      document ? InterfacePtr<IPMUnknown>(document->GetWorkspaceRef(), IID_IPERSISTENTITEM)
+               : InterfacePtr<IPMUnknown>());
+  InterfacePtr<IUIDData> target(command.get(), IUIDData::kDefaultIID);
+  InterfacePtr<IBoolData> value(command.get(), IBoolData::kDefaultIID);
+  if (!workspace || !target || !value) return kFailure;
+  target->Set(workspace.get());
+  value->Set(on);
+  return CmdUtils::ProcessCommand(command);
+}

@@ -29,7 +29,7 @@ Database::Database(ClassID rootClass) {
   Boss* boss = Boss::Create(rootClass, this, fNextUID);
   if (!boss) return;
   fRoot = static_cast<UID>(fNextUID++);
-  fObjects.emplace(fRoot, StoredObject(rootClass, boss));
+  Insert(fRoot, StoredObject(rootClass, boss));
 }
 
 Database::~Database() {
@@ -38,6 +38,7 @@ Database::~Database() {
   if (fTransactionOwnsScope) ChangeScope::Close(ChangeScope::DefaultStepName());
   fHistory.Clear();
   fOpenStep = UndoStep();
+  fDense.clear();
   fObjects.clear();
   for (Boss* boss : fRetiring) boss->Release();
   if (fBroadcastSubject) fBroadcastSubject->Release();
@@ -48,8 +49,28 @@ Database* Database::Of(IDataBase* db) {
 }
 
 StoredObject* Database::Find(UID uid) {
+  if (uid < fDense.size()) return fDense[uid].object;
   auto it = fObjects.find(uid);
   return it == fObjects.end() ? nullptr : &it->second;
+}
+
+bool Database::Insert(UID uid, StoredObject object) {
+  auto inserted = fObjects.emplace(uid, std::move(object));
+  if (!inserted.second) return false;
+  if (uid >= fDense.size()) {
+    // Grow by doubling, but never beyond twice the objects held: a file may name any UID.
+    const size_t bound = 2 * fObjects.size() + 1024;
+    if (uid >= bound) return true;
+    const size_t oldSize = fDense.size();
+    fDense.resize(std::max<size_t>(uid + size_t{1}, std::min(2 * oldSize, bound)));
+    for (auto it = fObjects.lower_bound(static_cast<UID>(oldSize));
+         it != fObjects.end() && it->first < fDense.size(); ++it) {
+      fDense[it->first] = {&it->second, it->second.GetClass()};
+    }
+    return true;
+  }
+  fDense[uid] = {&inserted.first->second, inserted.first->second.GetClass()};
+  return true;
 }
 
 IPMUnknown* Database::Instantiate(UID uid, PMIID interfaceID) {
@@ -59,11 +80,13 @@ IPMUnknown* Database::Instantiate(UID uid, PMIID interfaceID) {
 }
 
 ClassID Database::GetClass(UID uid) const {
+  if (uid < fDense.size()) return fDense[uid].classID;
   auto it = fObjects.find(uid);
   return it == fObjects.end() ? kInvalidClass : it->second.GetClass();
 }
 
 bool16 Database::IsValidUID(UID uid) const {
+  if (uid < fDense.size()) return fDense[uid].object ? kTrue : kFalse;
   return fObjects.count(uid) ? kTrue : kFalse;
 }
 
@@ -75,7 +98,7 @@ UID Database::NewUID(ClassID classID) {
   ++fNextUID;
   LooseChange change;
   WillRecord();
-  fObjects.emplace(uid, StoredObject(classID, boss));
+  Insert(uid, StoredObject(classID, boss));
   UndoRecord record(UndoRecord::kCreated, uid);
   fOpenStep.records.push_back(std::move(record));
   fOpenStep.created.insert(uid);
@@ -184,12 +207,13 @@ void Database::Apply(UndoRecord& record) {
     return;
   }
   if (record.holdsObject) {
-    fObjects.emplace(record.uid, std::move(record.object));
+    Insert(record.uid, std::move(record.object));
     record.object = StoredObject();
   } else {
     auto it = fObjects.find(record.uid);
     if (it == fObjects.end()) return;
     record.object = std::move(it->second);
+    if (record.uid < fDense.size()) fDense[record.uid] = DenseSlot();
     fObjects.erase(it);
   }
   record.holdsObject = !record.holdsObject;
@@ -250,7 +274,7 @@ void Database::MarkSaved() {
 
 bool Database::AdoptObject(UID uid, StoredObject object) {
   if (uid == kInvalidUID) return false;
-  if (!fObjects.emplace(uid, std::move(object)).second) return false;
+  if (!Insert(uid, std::move(object))) return false;
   if (uid >= fNextUID) fNextUID = static_cast<uint64>(uid) + 1;
   return true;
 }

@@ -86,8 +86,19 @@ class HOST_API Database final : public IDataBase {
   // Destroys implementations that undo retired once no outside reference to their boss remains.
   void SweepRetired();
   StoredObject* Find(UID uid);
+  // Adds to the objects and the dense index; false when the UID is taken.
+  bool Insert(UID uid, StoredObject object);
 
+  // The objects in UID order, as files hold them.
   std::map<UID, StoredObject> fObjects;
+  // Finds an object and its class in one step for the UIDs below its size (map nodes never move);
+  // a walk of the document touches every object, and UIDs are handed out one after the other.
+  // Larger UIDs, which only a file can bring, are looked up in fObjects.
+  struct DenseSlot {
+    StoredObject* object = nullptr;
+    ClassID classID = kInvalidClass;
+  };
+  std::vector<DenseSlot> fDense;
   UID fRoot = kInvalidUID;
   uint64 fNextUID = 1;
   int32 fTransactionDepth = 0;

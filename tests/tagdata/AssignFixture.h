@@ -11,8 +11,10 @@
 #include "IPageItemAdornmentList.h"
 #include "ISwatch.h"
 #include "ISwatchList.h"
+#include "ISwatchUtils.h"
 #include "ITextOptions.h"
 #include "IVantelleFrameTagData.h"
+#include "UtilsBoss.h"
 #include "dataframe/lookup/CatalogueFixture.h"
 #include "dataframe/lookup/FrameStoryText.h"
 #include "tagdata/AssignDataFrame.h"
@@ -42,6 +44,12 @@ class AssignFixture : public CatalogueFixture {
   std::string SwatchName(UID uid) const {
     InterfacePtr<ISwatch> swatch(DB(), uid, IID_ISWATCH);
     return swatch ? swatch->GetName().GetUTF8String() : "-";
+  }
+
+  UID SwatchUID(const char* name) const {
+    InterfacePtr<ISwatchUtils> swatches(
+        static_cast<ISwatchUtils*>(UtilsBoss::QueryUtils(ISwatchUtils::kDefaultIID)));
+    return swatches->FindSwatch(PMString(name), DB());
   }
 
   // The story without its final character.

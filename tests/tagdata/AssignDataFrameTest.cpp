@@ -1,0 +1,197 @@
+// Making a text frame a data frame: marker, adornments, look and text, in the order and with the
+// failure rules of AssignDataFrame, against the real host and plug-in.
+#include <algorithm>
+
+#include "CmdUtils.h"
+#include "ISessionMemoryService.h"
+#include "dataframe/lookup/DataFrameHeaderLookup.h"
+#include "tagdata/AssignFixture.h"
+#include "tagdata/DataFrameVocabulary.h"
+
+namespace {
+
+constexpr const char* kLabelsLook =
+    "fill=QRV Vantelle Labels/20 stroke=Black/100/0.25 class=5A38 switch=1 nonprinting=1 "
+    "opacity=75 adornments=182905,182906";
+constexpr const char* kNewItemLook =
+    "fill=-/100 stroke=-/100/1 class=5A29 switch=0 nonprinting=0 opacity=100 adornments=";
+
+class AssignDataFrameTest : public AssignFixture {
+ protected:
+  void SetUp() override {
+    AssignFixture::SetUp();
+    fFrame = TextFrame(Page(0), "old entries");
+    Doc().ClearHistory();
+  }
+  // The names of the undo steps, newest first, undoing each.
+  std::vector<std::string> UndoAll() {
+    std::vector<std::string> names;
+    while (Doc().CanUndo()) {
+      PMString name = Doc().GetUndoName();
+      name.Translate();
+      names.push_back(name.GetUTF8String());
+      EXPECT_TRUE(Doc().Undo());
+    }
+    return names;
+  }
+  UID fFrame = kInvalidUID;
+};
+
+TEST_F(AssignDataFrameTest, MarkerAdornmentsLookAndTextMakeADataFrame) {
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F-1", "Prices"), kSuccess);
+  EXPECT_EQ(MarkerOf(fFrame), "F-1");
+  EXPECT_EQ(LookOf(fFrame), kLabelsLook);
+  EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"labels\" scope=\"page\" name=\"Prices\"/>\r\n");
+  EXPECT_TRUE(TextOptions()->GetTypographersQuotes()) << "the text option is restored";
+
+  PMString name, frameID;
+  DataFrameType type = kDataFrameTypeUnknown;
+  DataFrameScope scope = kDataFrameScopeUnknown;
+  EXPECT_TRUE(CheckDataFrame(Ref(fFrame), &type, &scope, name, frameID));
+  EXPECT_EQ(type, kDataFrameTypeLabels);
+  EXPECT_EQ(scope, kDataFrameScopePage);
+  EXPECT_EQ(name.GetUTF8String(), "Prices");
+}
+
+TEST_F(AssignDataFrameTest, EachCommandIsAnUndoStepInTheOrderOfTheSteps) {
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypePellow, kDataFrameScopeDocument, "P", "", kTrue, kTrue,
+                   kTrue, kTrue),
+            kSuccess);
+  EXPECT_EQ(UndoAll(),
+            (std::vector<std::string>{"Typographer's Quotes", "Insert Text", "Typographer's Quotes",
+                                      "Delete Text", "Opacity", "Apply Attributes",
+                                      "Apply Attributes", "New Swatch", "Non-Printing",
+                                      "Add Adornment", "Add Adornment", "Set Tag Data"}));
+  EXPECT_EQ(MarkerOf(fFrame), "none");
+  EXPECT_EQ(LookOf(fFrame), kNewItemLook);
+  EXPECT_EQ(StoryOf(fFrame), "old entries");
+  EXPECT_EQ(SwatchUID("QRV Pellow"), kInvalidUID);
+}
+
+TEST_F(AssignDataFrameTest, InsideASequenceTheWholeAssignmentIsOneStep) {
+  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeIndex, kDataFrameScopeSpread, "I", "Index"), kSuccess);
+  CmdUtils::EndCommandSequence(sequence);
+  ASSERT_EQ(UndoAll().size(), 1u);
+  EXPECT_EQ(MarkerOf(fFrame), "none");
+  EXPECT_EQ(LookOf(fFrame), kNewItemLook);
+  EXPECT_EQ(StoryOf(fFrame), "old entries");
+  ASSERT_TRUE(Doc().Redo());
+  EXPECT_EQ(MarkerOf(fFrame), "I");
+  EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"index\" scope=\"spread\" name=\"Index\"/>\r\n");
+}
+
+TEST_F(AssignDataFrameTest, WithTheTextOptionOffItStaysOffAndTheHeaderKeepsStraightQuotes) {
+  TextOptions()->SetTypographersQuotes(kFalse);
+  Doc().ClearHistory();
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeAuxKeys, kDataFrameScopeFrame, "A", ""), kSuccess);
+  EXPECT_FALSE(TextOptions()->GetTypographersQuotes());
+  EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"auxkeys\" scope=\"frame\"/>\r\n");
+  const std::vector<std::string> steps = UndoAll();
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), "Typographer's Quotes"), 0);
+}
+
+TEST_F(AssignDataFrameTest, AssigningAgainMovesTheMarkerToTheEndAndReplacesTheText) {
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeMfgIndex, kDataFrameScopePage, "first", "One"), kSuccess);
+  ASSERT_TRUE(WriteTagRecord(Ref(fFrame), kTagRecordSourceItem, 0x5A5A5A5A, NewMemBlock(3), 3));
+  EXPECT_EQ(RecordKeysOf(fFrame), "AQM1 ZZZZ");
+  const UID swatch = FindOrCreateTypeSwatch(DB(), kDataFrameTypeMfgIndex, nullptr);
+
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeMfgIndex, kDataFrameScopeDocument, "second", "", kFalse,
+                   kFalse, kFalse, kTrue),
+            kSuccess);
+  EXPECT_EQ(RecordKeysOf(fFrame), "ZZZZ AQM1");
+  EXPECT_EQ(MarkerOf(fFrame), "second");
+  EXPECT_EQ(StoryOf(fFrame),
+            "<dataframe type=\"mfgindex\" scope=\"document\"/>\r\n"
+            "<!-- Enter one MFG Name per line -->\r\n");
+  EXPECT_EQ(LookOf(fFrame),
+            "fill=QRV Ormandy Mfg Entry/60 stroke=Black/100/0.25 class=5A38 switch=1 "
+            "nonprinting=1 opacity=75 adornments=182905,182906");
+  EXPECT_EQ(FindOrCreateTypeSwatch(DB(), kDataFrameTypeMfgIndex, nullptr), swatch);
+}
+
+TEST_F(AssignDataFrameTest, AFrameIDLongerThan255BytesIsCutToFitItsField) {
+  const std::string longID(300, 'x');
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, longID, ""), kSuccess);
+  EXPECT_EQ(MarkerOf(fFrame), std::string(255, 'x'));
+}
+
+TEST_F(AssignDataFrameTest, AnUnknownTypeGetsNoSwatchNoTintAndNoHint) {
+  ASSERT_EQ(Assign(fFrame, 7, 5, "U", "", kTrue, kTrue, kTrue, kTrue), kSuccess);
+  EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"unknown\" scope=\"unknown\"/>\r\n");
+  EXPECT_EQ(LookOf(fFrame),
+            "fill=-/100 stroke=Black/100/0.25 class=5A38 switch=1 nonprinting=1 opacity=75 "
+            "adornments=182905,182906");
+}
+
+TEST_F(AssignDataFrameTest, WithoutBlackThereIsNoStrokeSwatchButStillTheWeight) {
+  RemoveSwatch("Black");
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kSuccess);
+  EXPECT_EQ(LookOf(fFrame),
+            "fill=QRV Vantelle Labels/20 stroke=-/100/0.25 class=5A38 switch=1 nonprinting=1 "
+            "opacity=75 adornments=182905,182906");
+}
+
+TEST_F(AssignDataFrameTest, AFrameThatIsNoTextFrameKeepsMarkerAdornmentsAndLookAndGetsNoText) {
+  const UID graphic = GraphicFrame(Page(0));
+  EXPECT_EQ(Assign(graphic, kDataFrameTypeLabels, kDataFrameScopePage, "G", ""), kSuccess);
+  EXPECT_EQ(MarkerOf(graphic), "G");
+  EXPECT_EQ(LookOf(graphic), kLabelsLook);
+  EXPECT_EQ(StoryOf(graphic), "");
+
+  const UID group = Group({TextFrame(Page(0), "member text")});
+  EXPECT_EQ(Assign(group, kDataFrameTypeLabels, kDataFrameScopePage, "G", ""), kSuccess);
+  EXPECT_EQ(LookOf(group), kLabelsLook);
+}
+
+TEST_F(AssignDataFrameTest, AnInvalidTargetOrAFailedMarkerWriteChangesNothing) {
+  EXPECT_EQ(AssignDataFrame(kInvalidUIDRef, 0, 1, PMString("F"), 0, PMString(""), kFalse, kFalse,
+                            kFalse, kFalse),
+            kFailure);
+  // A page keeps no tag data: the marker cannot be written there.
+  EXPECT_EQ(Assign(Page(0), kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kFailure);
+  EXPECT_FALSE(Doc().CanUndo());
+  EXPECT_EQ(SwatchUID("QRV Vantelle Labels"), kInvalidUID);
+}
+
+TEST_F(AssignDataFrameTest, NoMemoryForTheMarkerChangesNothing) {
+  Memory()->FailAllocation(1);
+  EXPECT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kFailure);
+  Memory()->FailAllocation(0);
+  EXPECT_FALSE(Doc().CanUndo());
+  EXPECT_EQ(MarkerOf(fFrame), "none");
+  EXPECT_EQ(LookOf(fFrame), kNewItemLook);
+  EXPECT_EQ(StoryOf(fFrame), "old entries");
+}
+
+// Whichever allocation fails, no block is lost (the fixture counts them), a failure leaves the
+// marker as it was, and the first allocation, the marker's own, always fails the assignment.
+TEST_F(AssignDataFrameTest, EveryAllocationFailureTakesADocumentedPathAndLeaksNothing) {
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "before", ""), kSuccess);
+  const uint64 before = Memory()->AllocationCount();
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "probe", ""), kSuccess);
+  const uint64 allocations = Memory()->AllocationCount() - before;
+  ASSERT_GT(allocations, 1u);
+  for (uint64 nth = 1; nth <= allocations; ++nth) {
+    const std::string previous = MarkerOf(fFrame);
+    const std::string next = "try" + std::to_string(nth);
+    Memory()->FailAllocation(nth);
+    const ErrorCode result = Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, next, "");
+    Memory()->FailAllocation(0);
+    if (nth == 1) {
+      EXPECT_EQ(result, kFailure);
+    }
+    if (result == kFailure) {
+      EXPECT_EQ(MarkerOf(fFrame), previous) << nth;
+    } else {
+      EXPECT_EQ(result, kSuccess) << nth;
+      // Once the write has handed the list to the set-data command, a copy that cannot be had
+      // leaves the item without a list: the marker is then the new one or none.
+      const std::string marker = MarkerOf(fFrame);
+      EXPECT_TRUE(marker == next || marker == "none") << nth << " " << marker;
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+// Each data frame type's swatch: found by its name in the document, or made there once with the
+// type's colour, and the fill tint that goes with it.
+#include "tagdata/AssignFixture.h"
+#include "tagdata/DataFrameVocabulary.h"
+
+namespace {
+
+class AssignTypeSwatchTest : public AssignFixture {
+ protected:
+  ProcessColor ColorOf(UID swatch) const {
+    InterfacePtr<ISwatch> s(DB(), swatch, IID_ISWATCH);
+    return s ? s->GetProcessColor() : ProcessColor{-1, -1, -1, -1};
+  }
+};
+
+TEST_F(AssignTypeSwatchTest, EachTypeMakesItsSwatchOnceAndFindsItAfterwards) {
+  struct Row {
+    DataFrameType type;
+    const char* name;
+    PMReal c, m, y, k, tint;
+  } rows[] = {
+      {0, "QRV Vantelle Labels", 1.0, 0, 0, 0, 20},
+      {1, "QRV Ormandy Entry", 0.3, 1.0, 0, 0, 20},
+      {2, "QRV Ormandy Mfg Entry", 0.2, 0.92, 0, 0, 60},
+      {3, "QRV Auxiliary Search Keys", 0.75, 0.05, 1.0, 0, 20},
+      {4, "QRV Pellow", 0, 0.12, 1.0, 0, 20},
+      {5, "QRV Shared Pellow", 0, 0.42, 1.0, 0, 60},
+  };
+  for (const Row& r : rows) {
+    PMReal tint = -1;
+    const UID made = FindOrCreateTypeSwatch(DB(), r.type, &tint);
+    ASSERT_NE(made, kInvalidUID) << r.name;
+    EXPECT_EQ(SwatchName(made), r.name);
+    EXPECT_EQ(tint, r.tint) << r.name;
+    const ProcessColor c = ColorOf(made);
+    EXPECT_EQ(c.cyan, r.c) << r.name;
+    EXPECT_EQ(c.magenta, r.m) << r.name;
+    EXPECT_EQ(c.yellow, r.y) << r.name;
+    EXPECT_EQ(c.black, r.k) << r.name;
+
+    const PMString undoName = Doc().GetUndoName();
+    tint = -1;
+    EXPECT_EQ(FindOrCreateTypeSwatch(DB(), r.type, &tint), made) << r.name;
+    EXPECT_EQ(tint, r.tint) << r.name;
+    EXPECT_EQ(FindOrCreateTypeSwatch(DB(), r.type, nullptr), made) << r.name;
+  }
+  int32 steps = 0;
+  while (Doc().CanUndo() && Doc().Undo()) ++steps;
+  EXPECT_EQ(steps, 6) << "one new swatch per type, none for finding one";
+}
+
+TEST_F(AssignTypeSwatchTest, TypesWithoutASwatchAndMissingDocumentsLeaveTheTintAlone) {
+  for (DataFrameType type : {-1, 6, 7, -32768, 32767}) {
+    PMReal tint = 42;
+    EXPECT_EQ(FindOrCreateTypeSwatch(DB(), type, &tint), kInvalidUID) << type;
+    EXPECT_EQ(tint, 42) << type;
+  }
+  PMReal tint = 42;
+  EXPECT_EQ(FindOrCreateTypeSwatch(nullptr, kDataFrameTypeLabels, &tint), kInvalidUID);
+  EXPECT_EQ(tint, 42);
+  EXPECT_FALSE(Doc().CanUndo());
+}
+
+TEST_F(AssignTypeSwatchTest, ASwatchOfTheNameIsUsedAsItIsAndAMissingOneIsMadeAgain) {
+  const UID first = FindOrCreateTypeSwatch(DB(), kDataFrameTypePellow, nullptr);
+  // The user edits the swatch: it is still the one used.
+  InterfacePtr<ISwatch>(DB(), first, IID_ISWATCH)
+      ->Set(PMString("QRV Pellow"), kTrue, ProcessColor{0.5, 0.5, 0.5, 0.5});
+  EXPECT_EQ(FindOrCreateTypeSwatch(DB(), kDataFrameTypePellow, nullptr), first);
+  EXPECT_EQ(ColorOf(first).cyan, 0.5);
+
+  // The user renames it, then deletes it: each time a new one of the table's colour is made.
+  InterfacePtr<ISwatch>(DB(), first, IID_ISWATCH)
+      ->Set(PMString("Yellowish"), kTrue, ProcessColor{0, 0.12, 1.0, 0});
+  const UID second = FindOrCreateTypeSwatch(DB(), kDataFrameTypePellow, nullptr);
+  EXPECT_NE(second, first);
+  EXPECT_EQ(SwatchName(second), "QRV Pellow");
+  RemoveSwatch("QRV Pellow");
+  const UID third = FindOrCreateTypeSwatch(DB(), kDataFrameTypePellow, nullptr);
+  EXPECT_NE(third, second);
+  EXPECT_EQ(ColorOf(third).magenta, 0.12);
+}
+
+}  // namespace

@@ -12,12 +12,14 @@
 #include "ISwatch.h"
 #include "ISwatchList.h"
 #include "ISwatchUtils.h"
+#include "ITextModel.h"
 #include "ITextOptions.h"
 #include "IVantelleFrameTagData.h"
 #include "UtilsBoss.h"
 #include "dataframe/lookup/CatalogueFixture.h"
 #include "dataframe/lookup/FrameStoryText.h"
 #include "tagdata/AssignDataFrame.h"
+#include "tagdata/FrameStoryEdits.h"
 #include "tagdata/TagRecordLayout.h"
 
 class AssignFixture : public CatalogueFixture {
@@ -50,6 +52,10 @@ class AssignFixture : public CatalogueFixture {
     InterfacePtr<ISwatchUtils> swatches(
         static_cast<ISwatchUtils*>(UtilsBoss::QueryUtils(ISwatchUtils::kDefaultIID)));
     return swatches->FindSwatch(PMString(name), DB());
+  }
+
+  InterfacePtr<ITextModel> FindFrameStoryModel(UID frame) const {
+    return InterfacePtr<ITextModel>(FindFrameStory(Ref(frame)), IID_ITEXTMODEL);
   }
 
   // The story without its final character.

@@ -15,6 +15,12 @@ class GraphicAttributesTest : public LookFixture {
     fA = TextFrame(Page(0), "A");
     fB = GraphicFrame(Page(0), "B");
     Doc().ClearHistory();
+    fUtils = QueryUtility<IGraphicAttributeUtils>();
+    ASSERT_TRUE(fUtils);
+  }
+  void TearDown() override {
+    fUtils.reset();
+    LookFixture::TearDown();
   }
 
   // Runs the attribute-list command with the attributes (whose references it releases).
@@ -45,7 +51,7 @@ class GraphicAttributesTest : public LookFixture {
            std::to_string(look->GetNonPrinting()) + " " + std::to_string(look->GetOpacity());
   }
 
-  InterfacePtr<IGraphicAttributeUtils> fUtils = QueryUtility<IGraphicAttributeUtils>();
+  InterfacePtr<IGraphicAttributeUtils> fUtils;
   UID fA = kInvalidUID;
   UID fB = kInvalidUID;
 };

@@ -65,15 +65,20 @@ bool Database::Insert(UID uid, StoredObject object) {
     fDense.resize(std::max<size_t>(uid + size_t{1}, std::min(2 * oldSize, bound)));
     for (auto it = fObjects.lower_bound(static_cast<UID>(oldSize));
          it != fObjects.end() && it->first < fDense.size(); ++it) {
-      fDense[it->first] = {&it->second, it->second.GetClass()};
+      fDense[it->first] = {&it->second, it->second.GetBoss(), it->second.GetClass()};
     }
     return true;
   }
-  fDense[uid] = {&inserted.first->second, inserted.first->second.GetClass()};
+  const StoredObject& stored = inserted.first->second;
+  fDense[uid] = {&inserted.first->second, stored.GetBoss(), stored.GetClass()};
   return true;
 }
 
 IPMUnknown* Database::Instantiate(UID uid, PMIID interfaceID) {
+  if (uid < fDense.size()) {
+    Boss* boss = fDense[uid].boss;
+    return boss ? boss->QueryInterface(interfaceID) : nullptr;
+  }
   StoredObject* object = Find(uid);
   if (!object || !object->GetBoss()) return nullptr;
   return object->GetBoss()->QueryInterface(interfaceID);

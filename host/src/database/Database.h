@@ -91,11 +91,12 @@ class HOST_API Database final : public IDataBase {
 
   // The objects in UID order, as files hold them.
   std::map<UID, StoredObject> fObjects;
-  // Finds an object and its class in one step for the UIDs below its size (map nodes never move);
-  // a walk of the document touches every object, and UIDs are handed out one after the other.
-  // Larger UIDs, which only a file can bring, are looked up in fObjects.
+  // Finds an object, its boss and its class in one step for the UIDs below its size (map nodes
+  // never move); a walk of the document touches every object, and UIDs are handed out one after the
+  // other. Larger UIDs, which only a file can bring, are looked up in fObjects.
   struct DenseSlot {
     StoredObject* object = nullptr;
+    Boss* boss = nullptr;  // the object's, which it keeps for its life
     ClassID classID = kInvalidClass;
   };
   std::vector<DenseSlot> fDense;

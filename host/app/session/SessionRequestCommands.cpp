@@ -3,6 +3,7 @@
 //
 //   request 1352 NAME           describe NAME's data frame
 //   request 1353 NAME type=T    read the entries of type T that apply to NAME
+//   request 1354 NAME …         assign a data frame (SessionAssignRequest.h)
 //   request N [NAME]            any other selector, NAME (if given) as the target
 #include <charconv>
 #include <iomanip>
@@ -16,6 +17,7 @@
 #include "InterfacePtr.h"
 #include "PMString.h"
 #include "ScriptSession.h"
+#include "SessionAssignRequest.h"
 #include "SessionCommand.h"
 #include "SessionFormat.h"
 
@@ -110,7 +112,11 @@ void Other(ScriptSession& session, const SessionCall& call, int32 selector) {
 void Request(ScriptSession& session, const SessionCall& call) {
   const int32 selector = ParseInteger<int32>(call.Arg(0), "the selector");
   const bool hasType = call.Option("type") != nullptr;
-  if (selector == kRequestDescribeDataFrame && call.ArgCount() == 2 && !hasType) {
+  if (selector == kRequestAssignDataFrame && call.ArgCount() == 2) {
+    AssignRequest(session, call);
+  } else if (HasAssignRequestOptions(call)) {
+    throw ScriptError("only request 1354 NAME takes " kAssignRequestOptions);
+  } else if (selector == kRequestDescribeDataFrame && call.ArgCount() == 2 && !hasType) {
     Describe(session, call);
   } else if (selector == kRequestReadDataFrames && call.ArgCount() == 2 && hasType) {
     ReadEntries(session, call);
@@ -123,7 +129,7 @@ void Request(ScriptSession& session, const SessionCall& call) {
 }
 
 SessionCommandRegistrar gCommands({
-    {"request N [NAME] [type=T]", Request},
+    {"request N [NAME] [type=T] " kAssignRequestOptions, Request},
 });
 
 }  // namespace

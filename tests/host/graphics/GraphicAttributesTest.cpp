@@ -91,42 +91,21 @@ TEST_F(GraphicAttributesTest, OneCommandAppliesEveryAttributeInOrderToEveryItemA
 }
 
 TEST_F(GraphicAttributesTest, TheUtilityMakesNoAttributeOutsideItsRange) {
+  enum Kind { kFillTint, kStrokeTint, kWeight };
   struct Case {
-    const char* what;
-    IPMUnknown* (*make)(IGraphicAttributeUtils*, PMReal);
+    Kind kind;
     PMReal value;
     bool made;
-  } cases[] = {
-      {"fill tint 0",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, 0, true},
-      {"fill tint 100",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, 100,
-       true},
-      {"fill tint 100.5",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, 100.5,
-       false},
-      {"fill tint -1",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateFillTintAttribute(v); }, -1,
-       false},
-      {"stroke tint NaN",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeTintAttribute(v); }, NAN,
-       false},
-      {"weight 1000",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); }, 1000,
-       true},
-      {"weight 1000.5",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); },
-       1000.5, false},
-      {"weight -0.1",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); }, -0.1,
-       false},
-      {"weight infinite",
-       [](IGraphicAttributeUtils* u, PMReal v) { return u->CreateStrokeWeightAttribute(v); },
-       INFINITY, false},
-  };
+  } cases[] = {{kFillTint, 0, true},       {kFillTint, 100, true},    {kFillTint, 100.5, false},
+               {kFillTint, -1, false},     {kStrokeTint, NAN, false}, {kStrokeTint, 50, true},
+               {kWeight, 1000, true},      {kWeight, 1000.5, false},  {kWeight, -0.1, false},
+               {kWeight, INFINITY, false}, {kWeight, 0, true}};
   for (const Case& c : cases) {
-    InterfacePtr<IPMUnknown> attribute(c.make(fUtils, c.value));
-    EXPECT_EQ(attribute != nullptr, c.made) << c.what;
+    InterfacePtr<IPMUnknown> attribute(
+        c.kind == kFillTint     ? fUtils->CreateFillTintAttribute(c.value)
+        : c.kind == kStrokeTint ? fUtils->CreateStrokeTintAttribute(c.value)
+                                : fUtils->CreateStrokeWeightAttribute(c.value));
+    EXPECT_EQ(attribute != nullptr, c.made) << c.kind << " " << c.value;
   }
 }
 

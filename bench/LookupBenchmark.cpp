@@ -3,11 +3,13 @@
 // request walks every page item of the document, so its time should grow linearly with pages.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "CreateObject.h"
 #include "IPageList.h"
@@ -112,7 +114,16 @@ void BM_ReadDataFramesRequest(benchmark::State& state) {
   state.counters["entries"] = entries;
   state.counters["page_items"] = static_cast<double>(state.range(0)) * kItemsPerPage;
 }
-BENCHMARK(BM_ReadDataFramesRequest)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+// On a machine shared with other work the fastest of several runs is the truest figure.
+BENCHMARK(BM_ReadDataFramesRequest)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", [](const std::vector<double>& v) {
+      return *std::min_element(v.begin(), v.end());
+    });
 
 }  // namespace
 

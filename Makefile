@@ -19,6 +19,7 @@ bench: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release
 	build/release/bench/vantelle_bench
+	build/release/bench/vantelle_lookup_bench --benchmark_report_aggregates_only=true
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null

@@ -1,6 +1,5 @@
 // vantelle parse: the entry block the plug-in hands out for a data frame text, for people who
 // prepare data frame text outside the host.
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -57,11 +56,12 @@ bool ReadTypeArgument(const std::string& word, DataFrameType& type) {
       return true;
     }
   }
-  if (word.empty() || word.size() > 6) return false;
-  char* end = nullptr;
-  errno = 0;
-  long number = std::strtol(word.c_str(), &end, 10);
-  if (errno != 0 || *end != '\0' || word[0] == '+' || word[0] == ' ') return false;
+  const size_t signLength = word[0] == '-' ? 1 : 0;
+  if (word.size() == signLength || word.size() - signLength > 5) return false;
+  for (size_t i = signLength; i < word.size(); ++i) {
+    if (word[i] < '0' || word[i] > '9') return false;
+  }
+  const long number = std::strtol(word.c_str(), nullptr, 10);
   if (number < INT16_MIN || number > INT16_MAX) return false;
   type = static_cast<DataFrameType>(number);
   return true;

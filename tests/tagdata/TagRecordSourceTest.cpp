@@ -166,4 +166,30 @@ TEST_F(TagRecordSourceTest, DocumentWriteThatCannotGrowChangesNothing) {
   EXPECT_EQ(Memory()->LiveBlocks(), live);
 }
 
+// Every allocation of a write fails in turn: whatever the outcome, the written block and every
+// copy are released, and the item is left with a valid list.
+TEST_F(TagRecordSourceTest, EachAllocationOfAWriteMayFail) {
+  const UIDRef frame = NewFrame("f");
+  const std::string before = ListHex({{kA, "01"}, {kB, "02"}});
+  for (uint64 failing = 1; failing <= 6; ++failing) {
+    SCOPED_TRACE(failing);
+    TagData(frame)->SetRecordList(BlockFromHex(before));
+    const uint64 live = Memory()->LiveBlocks();
+    MemBlock data = BlockFromHex("0303");
+    Memory()->FailAllocation(failing);
+    const bool16 written = WriteTagRecord(frame, kTagRecordSourceItem, kA, data, 2);
+    Memory()->FailAllocation(0);
+    const std::string after = ListHexOf(frame);
+    EXPECT_EQ(Memory()->LiveBlocks(), after == "null" ? live - 1 : live);
+    if (!written) {
+      EXPECT_EQ(after, before);
+    } else {
+      // A list copy that could not be made reads as no list, so the write starts a new one.
+      EXPECT_TRUE(after == ListHex({{kB, "02"}, {kA, "0303"}}) ||
+                  after == ListHex({{kA, "0303"}}) || after == "null")
+          << after;
+    }
+  }
+}
+
 }  // namespace

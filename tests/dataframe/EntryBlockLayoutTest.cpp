@@ -1,7 +1,7 @@
 // The entry block byte for byte, who owns it, and what the parser does when memory runs out.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 
 #include "dataframe/DataFrameTestSupport.h"
 #include "dataframe/ReferenceParser.h"
@@ -18,89 +18,34 @@ using EntryBlockLayoutTest = HostTest;
 struct LayoutCase {
   std::string text;
   int16 type;
-  const char* hex;  // the whole block
+  std::string hex;  // the whole block, blanks between fields for reading
 };
 
 const LayoutCase kLayoutCases[] = {
     // "K:V" is an entry of 4 + 1 + 1 + 1 + 1 = 8 bytes, 24 in all.
-    {"K:V\r\n", 0,
-     "18000000"
-     "01000000"
-     "00000000"
-     "01000000"
-     "08000000"
-     "4B00"
-     "5600"},
+    {"K:V\r\n", 0, "18000000 01000000 00000000 01000000 08000000 4B00 5600"},
     // Empty label and value after trimming: 6 bytes.
-    {" : ", 0,
-     "16000000"
-     "01000000"
-     "00000000"
-     "01000000"
-     "06000000"
-     "00"
-     "00"},
+    {" : ", 0, "16000000 01000000 00000000 01000000 06000000 00 00"},
     {"Notes", 0,
-     "28000000"
-     "01000000"
-     "00000000"
-     "01000000"
-     "18000000"
-     "4E6F74657300"
-     "4D697373696E672056616C756500"},
+     "28000000 01000000 00000000 01000000 18000000 4E6F74657300 4D697373696E672056616C756500"},
     // Mac Roman bytes: é 0x8E, € 0xDB, the right double quote 0xD3; '?' for an emoji.
     {"\xC3\xA9:\xE2\x82\xAC\r\xE2\x80\x9D:\xF0\x9F\x98\x80", 0,
-     "20000000"
-     "01000000"
-     "00000000"
-     "02000000"
-     "08000000"
-     "8E00"
-     "DB00"
-     "08000000"
-     "D300"
-     "3F00"},
-    {"", 0,
-     "10000000"
-     "01000000"
-     "00000000"
-     "00000000"},
-    {"<!-- only a comment -->\r\n\r\n", 0,
-     "10000000"
-     "01000000"
-     "00000000"
-     "00000000"},
+     "20000000 01000000 00000000 02000000 08000000 8E00 DB00 08000000 D300 3F00"},
+    {"", 0, "10000000 01000000 00000000 00000000"},
+    {"<!-- only a comment -->\r\n\r\n", 0, "10000000 01000000 00000000 00000000"},
     // Other types hold no entries, whatever the text; the type is sign-extended.
-    {"K:V", 1,
-     "10000000"
-     "01000000"
-     "01000000"
-     "00000000"},
-    {"K:V", 5,
-     "10000000"
-     "01000000"
-     "05000000"
-     "00000000"},
-    {"K:V", -1,
-     "10000000"
-     "01000000"
-     "FFFFFFFF"
-     "00000000"},
-    {"K:V", -32768,
-     "10000000"
-     "01000000"
-     "0080FFFF"
-     "00000000"},
-    {"K:V", 256,
-     "10000000"
-     "01000000"
-     "00010000"
-     "00000000"},
+    {"K:V", 1, "10000000 01000000 01000000 00000000"},
+    {"K:V", 5, "10000000 01000000 05000000 00000000"},
+    {"K:V", -1, "10000000 01000000 FFFFFFFF 00000000"},
+    {"K:V", -32768, "10000000 01000000 0080FFFF 00000000"},
+    {"K:V", 256, "10000000 01000000 00010000 00000000"},
 };
 
 TEST_F(EntryBlockLayoutTest, BlocksAreExactBytes) {
   for (const LayoutCase& c : kLayoutCases) {
-    EXPECT_EQ(Hex(ParseToBytes(Text(c.text), c.type)), c.hex)
+    std::string expected = c.hex;
+    expected.erase(std::remove(expected.begin(), expected.end(), ' '), expected.end());
+    EXPECT_EQ(Hex(ParseToBytes(Text(c.text), c.type)), expected)
         << ::testing::PrintToString(c.text) << " type " << c.type;
   }
 }

@@ -17,41 +17,13 @@ using namespace DataFrameTest;
 
 namespace {
 
+// clang-format off
 const std::u16string kPieces[] = {
-    u"<",
-    u"!",
-    u"-",
-    u">",
-    u"<!--",
-    u"-->",
-    u"<!",
-    u"--",
-    u"<!-",
-    u":",
-    u",",
-    u"\\",
-    u"\\:",
-    u"\\,",
-    u"\r",
-    u"\n",
-    u"\r\n",
-    u"\n\r",
-    u" ",
-    u"\t",
-    u"a",
-    u"b",
-    u"Key",
-    u"Value",
-    u"\u00A0",
-    u"\u2003",
-    u"\u00E9",
-    u"\u20AC",
-    u"\u201D",
-    std::u16string(1, 0xD83D),
-    std::u16string(1, 0xDE00),
-    u"\U0001F600",
-    std::u16string(1, u'\0'),
-};
+    u"<", u"!", u"-", u">", u"<!--", u"-->", u"<!", u"--", u"<!-", u":", u",", u"\\", u"\\:",
+    u"\\,", u"\r", u"\n", u"\r\n", u"\n\r", u" ", u"\t", u"a", u"b", u"Key", u"Value", u"\u00A0",
+    u"\u2003", u"\u00E9", u"\u20AC", u"\u201D", u"\U0001F600",
+    std::u16string(1, 0xD83D), std::u16string(1, 0xDE00), std::u16string(1, u'\0')};
+// clang-format on
 
 class Generator {
  public:

@@ -249,18 +249,4 @@ TEST(PMStringTest, ComparisonsAreByCodeUnitWithAsciiFoldingOnRequest) {
   EXPECT_TRUE(PMString("a") != PMString("A"));
 }
 
-TEST(PMStringTest, TranslatableFlagAndWideStringCopies) {
-  PMString key("0x182900kAboutKey");
-  EXPECT_EQ(key.GetTranslatable(), kTrue);
-  key.SetTranslatable(kFalse);
-  EXPECT_EQ(key.GetTranslatable(), kFalse);
-
-  WideString wide(key);
-  wide.Append(PMString("!"));
-  wide.Append(u'?');
-  EXPECT_EQ(PMString(wide), PMString("0x182900kAboutKey!?"));
-  EXPECT_EQ(wide.CharCount(), 19);
-  EXPECT_TRUE(WideString(PMString("a")) != WideString(PMString("b")));
-}
-
 }  // namespace

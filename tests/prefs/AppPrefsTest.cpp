@@ -74,16 +74,13 @@ class AppPrefsTest : public ::testing::Test {
   bool fStarted = false;
 };
 
-TEST_F(AppPrefsTest, FreshPreferencesHoldNoData) {
+TEST_F(AppPrefsTest, DataIsACopyAndAnEmptyBlockIsData) {
   Start();
   ASSERT_TRUE(Prefs());
   EXPECT_EQ(Prefs()->GetData(), nullptr);
   const std::vector<uint8> stored = StoredBytes(Prefs(), IVantelleAppPrefs::kDefaultIID);
   EXPECT_EQ(HexOfBytes(stored.data(), stored.size()), "FFFFFFFF");
-}
 
-TEST_F(AppPrefsTest, DataIsACopyAndAnEmptyBlockIsData) {
-  Start();
   const uint64 blocks = LiveBlocks();
   SetData("");
   EXPECT_EQ(DataHex(), "");

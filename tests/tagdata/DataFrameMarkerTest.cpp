@@ -2,32 +2,10 @@
 
 #include "support/HostTest.h"
 #include "tagdata/DataFrameMarker.h"
-#include "tagdata/TagRecordBytes.h"
-#include "tagdata/TagRecordList.h"
 
 namespace {
 
 using DataFrameMarkerTest = HostTest;
-
-TEST_F(DataFrameMarkerTest, MarkerWrittenIntoNoListMakesThe276ByteList) {
-  MemBlock marker = NewDataFrameMarker(PMString("Prices"), 2);
-  ASSERT_NE(marker, nullptr);
-  MemBlock list = nullptr;
-  ASSERT_EQ(PutTagRecord(list, kDataFrameMarkerKey, marker, MemBlockSize(marker)), kTrue);
-  const std::string hex = HexOfBlock(list);
-  ASSERT_EQ(hex.size(), 2u * 276);
-  EXPECT_EQ(hex.substr(0, 36),
-            "0000010C"
-            "00000001"
-            "00000104"
-            "41514D31"
-            "0100");
-  EXPECT_EQ(hex.substr(36, 14), HexOfBytes("Prices", 7));
-  // slugPosition, little-endian, in the payload's last two bytes.
-  EXPECT_EQ(hex.substr(hex.size() - 4), "0200");
-  FreeMemBlock(list);
-  FreeMemBlock(marker);
-}
 
 TEST_F(DataFrameMarkerTest, FrameIDIsPlatformTextCutTo255Bytes) {
   const struct {
@@ -75,11 +53,6 @@ TEST_F(DataFrameMarkerTest, ShortOrUnterminatedPayloadsReadSafely) {
     EXPECT_EQ(static_cast<size_t>(fields.frameID.CharCount()), c.frameIDLength);
     EXPECT_EQ(fields.slugPosition, c.slugPosition);
   }
-}
-
-TEST_F(DataFrameMarkerTest, NoBlockNoMarker) {
-  Memory()->FailAllocation(1);
-  EXPECT_EQ(NewDataFrameMarker(PMString("x"), 0), nullptr);
 }
 
 }  // namespace

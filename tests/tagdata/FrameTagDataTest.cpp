@@ -81,17 +81,6 @@ TEST_F(FrameTagDataTest, CopyIsOfTheBlockAsItIsNow) {
   EXPECT_EQ(data->CopyRecordList(), nullptr);
 }
 
-TEST_F(FrameTagDataTest, SetAllSetsEveryStoredField) {
-  InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
-  data->SetTransientText(PMString("kept"));
-  data->SetAll(PMString("1"), PMString("2"), PMString("3"), PMString("4"), 42,
-               BlockFromHex("0000000000000001"));
-  EXPECT_EQ(data->GetCompositeKey(), PMString("<1_2_3_4>"));
-  EXPECT_EQ(data->GetTagNumber(), 42);
-  EXPECT_EQ(data->GetRecordListSize(), 8u);
-  EXPECT_EQ(data->GetTransientText(), PMString("kept"));
-}
-
 // Which setter calls of the persistent tag data record an undo step (through PreDirty).
 struct PreDirtyCase {
   const char* name;
@@ -144,12 +133,6 @@ TEST_F(FrameTagDataTest, PersistentSettersRecordOnlyRealChanges) {
     EXPECT_EQ(Document().CanUndo() != kFalse, c.recorded);
     EXPECT_EQ(Document().IsModified() != kFalse, c.recorded);
   }
-}
-
-TEST_F(FrameTagDataTest, PersistentTransientTextIsNeverTranslated) {
-  InterfacePtr<IVantelleFrameTagData> data = TagData(NewFrame("f"));
-  data->SetTransientText(PMString("0x182900kVantelleFrameTagSetDataCmdKey"));
-  EXPECT_EQ(data->GetTransientText().GetTranslatable(), kFalse);
 }
 
 TEST_F(FrameTagDataTest, StoredInFixedFieldOrder) {

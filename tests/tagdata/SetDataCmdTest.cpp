@@ -163,12 +163,4 @@ TEST_F(SetDataCmdTest, AnItemWhoseCopyCannotBeMadeLosesOnlyItsList) {
   EXPECT_EQ(ListHexOf(second), kList);
 }
 
-TEST_F(SetDataCmdTest, GroupsAndTheirItemsCarryTagData) {
-  const UIDRef inner = NewFrame("inner");
-  const UIDRef group = NewGroup(ListOf({inner}), "group");
-  ASSERT_EQ(Run(ListOf({group, inner}), PMString("g"), 3, kList), kSuccess);
-  EXPECT_EQ(ListHexOf(group), kList);
-  EXPECT_EQ(ListHexOf(inner), kList);
-}
-
 }  // namespace

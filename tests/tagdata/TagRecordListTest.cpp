@@ -145,16 +145,6 @@ TEST_F(TagRecordListTest, PutEditsByteForByte) {
   }
 }
 
-TEST_F(TagRecordListTest, VersionSurvivesManyEdits) {
-  MemBlock list = BlockFromHex(ListHex({}, 0x00000002));
-  for (uint8 i = 0; i < 20; ++i) {
-    const uint32 key = kA + i % 3;
-    ASSERT_EQ(PutTagRecord(list, key, i % 4 == 3 ? nullptr : &i, 1), kTrue);
-  }
-  EXPECT_EQ(HexOfBlock(list).substr(8, 8), "00000002");
-  FreeMemBlock(list);
-}
-
 TEST_F(TagRecordListTest, NoFreshListMeansFalseAndNoList) {
   MemBlock list = BlockFromHex("000000");
   Memory()->FailAllocation(1);

@@ -100,15 +100,6 @@ TEST_F(TagRecordSourceTest, TheWrittenBlockIsReleasedOnEveryPath) {
   MemBlock tooShort = BlockFromHex("0102");
   EXPECT_FALSE(WriteTagRecord(frame, kTagRecordSourceItem, kA, tooShort, 3));
   EXPECT_EQ(Memory()->LiveBlocks(), live);
-
-  // The list's copy, then the grown list: the second allocation fails, and no command runs.
-  Document().ClearHistory();
-  MemBlock data = BlockFromHex("02");
-  Memory()->FailAllocation(2);
-  EXPECT_FALSE(WriteTagRecord(frame, kTagRecordSourceItem, kB, data, 1));
-  EXPECT_FALSE(Document().CanUndo());
-  EXPECT_EQ(ListHexOf(frame), ListHex({{kA, "01"}}));
-  EXPECT_EQ(Memory()->LiveBlocks(), live);
 }
 
 TEST_F(TagRecordSourceTest, ReadCopyThatCannotBeAllocatedIsAbsent) {

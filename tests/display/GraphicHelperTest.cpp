@@ -22,14 +22,6 @@ class GraphicHelperTest : public LookFixture {
   UID fFrame = kInvalidUID;
 };
 
-TEST_F(GraphicHelperTest, NothingPendingAppliesNothingAndAnswers1) {
-  SnpGraphicHelper snp(Items());
-  EXPECT_EQ(snp.ApplyAttributes(), kFailure);
-  KTDGraphicHelper ktd(Items());
-  EXPECT_EQ(ktd.ApplyAttributes(), kFailure);
-  EXPECT_FALSE(Doc().CanUndo());
-}
-
 TEST_F(GraphicHelperTest, OneStageIsOneCommandInTheOrderAddedAndIsThenEmpty) {
   SnpGraphicHelper snp(Items());
   snp.AddStrokeWeight(3);
@@ -40,6 +32,11 @@ TEST_F(GraphicHelperTest, OneStageIsOneCommandInTheOrderAddedAndIsThenEmpty) {
   EXPECT_EQ(Look(fFrame)->GetClassAttribute(), 0x1234u);
   EXPECT_EQ(snp.ApplyAttributes(), kFailure) << "a second apply has nothing to run";
   EXPECT_EQ(UndoSteps(), 1);
+  // A failing command answers its error code, and what is added next runs on its own.
+  snp.AddFillSwatch(Page(0));  // a UID that names no swatch
+  EXPECT_EQ(snp.ApplyAttributes(), kFailure);
+  snp.AddFillSwatch(FindSwatch("Paper"));
+  EXPECT_EQ(snp.ApplyAttributes(), kSuccess);
 }
 
 TEST_F(GraphicHelperTest, TintsAndTheSwitchGoOneCommandBeforeTheInnerAttributes) {
@@ -79,9 +76,13 @@ TEST_F(GraphicHelperTest, OnlyTintsRunOneCommandAndAnswerTheEmptyInnerStage) {
   EXPECT_EQ(UndoSteps(), 1);
 }
 
-TEST_F(GraphicHelperTest, AttributesTheUtilityRefusesAreDroppedAndPendingOnesDieWithTheHelper) {
+// Nothing pending answers 1; attributes the utility refuses are dropped; pending ones die with
+// the helper.
+TEST_F(GraphicHelperTest, NothingToApplyAppliesNothing) {
+  EXPECT_EQ(SnpGraphicHelper(Items()).ApplyAttributes(), kFailure);
   {
     KTDGraphicHelper ktd(Items());
+    EXPECT_EQ(ktd.ApplyAttributes(), kFailure);
     ktd.AddFillTint(150);
     ktd.AddStrokeWeight(-1);
     EXPECT_EQ(ktd.ApplyAttributes(), kFailure);
@@ -90,14 +91,6 @@ TEST_F(GraphicHelperTest, AttributesTheUtilityRefusesAreDroppedAndPendingOnesDie
   }
   EXPECT_FALSE(Doc().CanUndo());
   EXPECT_EQ(Look(fFrame)->GetStrokeTint(), 100.0);
-}
-
-TEST_F(GraphicHelperTest, AFailingCommandAnswersItsErrorCode) {
-  SnpGraphicHelper snp(Items());
-  snp.AddFillSwatch(Page(0));  // a UID that names no swatch
-  EXPECT_EQ(snp.ApplyAttributes(), kFailure);
-  snp.AddFillSwatch(FindSwatch("Paper"));
-  EXPECT_EQ(snp.ApplyAttributes(), kSuccess);
 }
 
 TEST_F(GraphicHelperTest, BothHelpersFindSwatchesByExactNameInTheGivenDocument) {

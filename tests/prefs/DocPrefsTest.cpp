@@ -24,37 +24,23 @@ class DocPrefsTest : public TagDataDocumentTest {
   }
 };
 
-TEST_F(DocPrefsTest, NewDocumentHasTheDefaults) {
+// The two options, then the tag data's size (FFFFFFFF for none) and bytes.
+TEST_F(DocPrefsTest, TagDataIsACopyStoredWithItsSize) {
   ASSERT_TRUE(Prefs());
   EXPECT_EQ(Prefs()->GetOption1(), 0);
   EXPECT_EQ(Prefs()->GetOption2(), 1);
-  EXPECT_EQ(Prefs()->GetTagData(), nullptr);
-  EXPECT_EQ(StoredHex(),
-            "0000"
-            "0001"
-            "FFFFFFFF");
-}
-
-TEST_F(DocPrefsTest, TagDataIsACopyStoredWithItsSize) {
+  EXPECT_EQ(StoredHex(), "00000001FFFFFFFF") << "a new document's defaults";
   const struct {
     const char* name;
     const char* given;  // hex, null for no block
-    std::string copy;   // what GetTagData answers
+    uint64 failing;
+    std::string copy;  // what GetTagData answers
     std::string stored;
   } cases[] = {
-      {"bytes", "0A0B0C", "0A0B0C",
-       "0000"
-       "0001"
-       "00000003"
-       "0A0B0C"},
-      {"empty block", "", "",
-       "0000"
-       "0001"
-       "00000000"},
-      {"no block", nullptr, "null",
-       "0000"
-       "0001"
-       "FFFFFFFF"},
+      {"bytes", "0A0B0C", 0, "0A0B0C", "00000001000000030A0B0C"},
+      {"empty block", "", 0, "", "0000000100000000"},
+      {"no block", nullptr, 0, "null", "00000001FFFFFFFF"},
+      {"no memory for the copy", "01", 1, "null", "00000001FFFFFFFF"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -62,7 +48,9 @@ TEST_F(DocPrefsTest, TagDataIsACopyStoredWithItsSize) {
     Prefs()->SetTagData(earlier);
     FreeMemBlock(earlier);
     MemBlock given = c.given ? BlockFromHex(c.given) : nullptr;
+    Memory()->FailAllocation(c.failing);
     Prefs()->SetTagData(given);
+    Memory()->FailAllocation(0);
     if (given) {
       EXPECT_EQ(HexOfBlock(given), c.given) << "the caller keeps its block";
       FreeMemBlock(given);
@@ -111,18 +99,6 @@ TEST_F(DocPrefsTest, StoredSizeBeyondTheBytesIsRefused) {
   EXPECT_FALSE(::ReadStoredBytes(Prefs(), IVantelleDocPrefs::kDefaultIID, hostile));
   EXPECT_EQ(Prefs()->GetTagData(), nullptr);
   EXPECT_LE(Memory()->LiveBytes(), bytesBefore);
-}
-
-TEST_F(DocPrefsTest, CopyThatCannotBeKeptLeavesNoData) {
-  MemBlock given = BlockFromHex("01");
-  Memory()->FailAllocation(1);
-  Prefs()->SetTagData(given);
-  FreeMemBlock(given);
-  EXPECT_EQ(Prefs()->GetTagData(), nullptr);
-  EXPECT_EQ(StoredHex(),
-            "0000"
-            "0001"
-            "FFFFFFFF");
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // Making a text frame a data frame: marker, adornments, look and text, in the order and with the
-// failure rules of AssignDataFrame, against the real host and plug-in.
+// failure rules of AssignDataFrame, against the real host and plug-in. The undo step of each
+// command runs end to end in the assign-undo session script.
 #include <algorithm>
 
 #include "CmdUtils.h"
 #include "ISessionMemoryService.h"
-#include "dataframe/lookup/DataFrameHeaderLookup.h"
 #include "tagdata/AssignFixture.h"
 #include "tagdata/DataFrameVocabulary.h"
 
@@ -34,6 +34,11 @@ class AssignDataFrameTest : public AssignFixture {
     }
     return names;
   }
+  void ExpectUnassigned() {
+    EXPECT_EQ(MarkerOf(fFrame), "none");
+    EXPECT_EQ(LookOf(fFrame), kNewItemLook);
+    EXPECT_EQ(StoryOf(fFrame), "old entries");
+  }
   UID fFrame = kInvalidUID;
 };
 
@@ -43,29 +48,6 @@ TEST_F(AssignDataFrameTest, MarkerAdornmentsLookAndTextMakeADataFrame) {
   EXPECT_EQ(LookOf(fFrame), kLabelsLook);
   EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"labels\" scope=\"page\" name=\"Prices\"/>\r\n");
   EXPECT_TRUE(TextOptions()->GetTypographersQuotes()) << "the text option is restored";
-
-  PMString name, frameID;
-  DataFrameType type = kDataFrameTypeUnknown;
-  DataFrameScope scope = kDataFrameScopeUnknown;
-  EXPECT_TRUE(CheckDataFrame(Ref(fFrame), &type, &scope, name, frameID));
-  EXPECT_EQ(type, kDataFrameTypeLabels);
-  EXPECT_EQ(scope, kDataFrameScopePage);
-  EXPECT_EQ(name.GetUTF8String(), "Prices");
-}
-
-TEST_F(AssignDataFrameTest, EachCommandIsAnUndoStepInTheOrderOfTheSteps) {
-  ASSERT_EQ(Assign(fFrame, kDataFrameTypePellow, kDataFrameScopeDocument, "P", "", kTrue, kTrue,
-                   kTrue, kTrue),
-            kSuccess);
-  EXPECT_EQ(UndoAll(),
-            (std::vector<std::string>{"Typographer's Quotes", "Insert Text", "Typographer's Quotes",
-                                      "Delete Text", "Opacity", "Apply Attributes",
-                                      "Apply Attributes", "New Swatch", "Non-Printing",
-                                      "Add Adornment", "Add Adornment", "Set Tag Data"}));
-  EXPECT_EQ(MarkerOf(fFrame), "none");
-  EXPECT_EQ(LookOf(fFrame), kNewItemLook);
-  EXPECT_EQ(StoryOf(fFrame), "old entries");
-  EXPECT_EQ(SwatchUID("QRV Pellow"), kInvalidUID);
 }
 
 TEST_F(AssignDataFrameTest, InsideASequenceTheWholeAssignmentIsOneStep) {
@@ -73,9 +55,7 @@ TEST_F(AssignDataFrameTest, InsideASequenceTheWholeAssignmentIsOneStep) {
   ASSERT_EQ(Assign(fFrame, kDataFrameTypeIndex, kDataFrameScopeSpread, "I", "Index"), kSuccess);
   CmdUtils::EndCommandSequence(sequence);
   ASSERT_EQ(UndoAll().size(), 1u);
-  EXPECT_EQ(MarkerOf(fFrame), "none");
-  EXPECT_EQ(LookOf(fFrame), kNewItemLook);
-  EXPECT_EQ(StoryOf(fFrame), "old entries");
+  ExpectUnassigned();
   ASSERT_TRUE(Doc().Redo());
   EXPECT_EQ(MarkerOf(fFrame), "I");
   EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"index\" scope=\"spread\" name=\"Index\"/>\r\n");
@@ -97,72 +77,57 @@ TEST_F(AssignDataFrameTest, AssigningAgainMovesTheMarkerToTheEndAndReplacesTheTe
   EXPECT_EQ(RecordKeysOf(fFrame), "AQM1 ZZZZ");
   const UID swatch = FindOrCreateTypeSwatch(DB(), kDataFrameTypeMfgIndex, nullptr);
 
-  ASSERT_EQ(Assign(fFrame, kDataFrameTypeMfgIndex, kDataFrameScopeDocument, "second", "", kFalse,
+  // A frame ID longer than its 255-byte field is cut to fit.
+  const std::string longID(300, 'x');
+  ASSERT_EQ(Assign(fFrame, kDataFrameTypeMfgIndex, kDataFrameScopeDocument, longID, "", kFalse,
                    kFalse, kFalse, kTrue),
             kSuccess);
   EXPECT_EQ(RecordKeysOf(fFrame), "ZZZZ AQM1");
-  EXPECT_EQ(MarkerOf(fFrame), "second");
+  EXPECT_EQ(MarkerOf(fFrame), std::string(255, 'x'));
   EXPECT_EQ(StoryOf(fFrame),
             "<dataframe type=\"mfgindex\" scope=\"document\"/>\r\n"
             "<!-- Enter one MFG Name per line -->\r\n");
-  EXPECT_EQ(LookOf(fFrame),
-            "fill=QRV Ormandy Mfg Entry/60 stroke=Black/100/0.25 class=5A38 switch=1 "
-            "nonprinting=1 opacity=75 adornments=182905,182906");
   EXPECT_EQ(FindOrCreateTypeSwatch(DB(), kDataFrameTypeMfgIndex, nullptr), swatch);
 }
 
-TEST_F(AssignDataFrameTest, AFrameIDLongerThan255BytesIsCutToFitItsField) {
-  const std::string longID(300, 'x');
-  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, longID, ""), kSuccess);
-  EXPECT_EQ(MarkerOf(fFrame), std::string(255, 'x'));
-}
-
-TEST_F(AssignDataFrameTest, AnUnknownTypeGetsNoSwatchNoTintAndNoHint) {
+// An unknown type gets no swatch, tint or hint; without Black the stroke keeps its weight; items
+// that are no text frames get marker, adornments and look but no text.
+TEST_F(AssignDataFrameTest, LookOfUnusualTypesDocumentsAndItems) {
   ASSERT_EQ(Assign(fFrame, 7, 5, "U", "", kTrue, kTrue, kTrue, kTrue), kSuccess);
   EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"unknown\" scope=\"unknown\"/>\r\n");
   EXPECT_EQ(LookOf(fFrame),
             "fill=-/100 stroke=Black/100/0.25 class=5A38 switch=1 nonprinting=1 opacity=75 "
             "adornments=182905,182906");
-}
 
-TEST_F(AssignDataFrameTest, WithoutBlackThereIsNoStrokeSwatchButStillTheWeight) {
+  const UID graphic = GraphicFrame(Page(0));
+  const UID group = Group({TextFrame(Page(0), "member text")});
+  for (UID item : {graphic, group}) {
+    EXPECT_EQ(Assign(item, kDataFrameTypeLabels, kDataFrameScopePage, "G", ""), kSuccess);
+    EXPECT_EQ(MarkerOf(item), "G");
+    EXPECT_EQ(LookOf(item), kLabelsLook);
+  }
+  EXPECT_EQ(StoryOf(graphic), "");
+
   RemoveSwatch("Black");
-  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kSuccess);
-  EXPECT_EQ(LookOf(fFrame),
+  const UID frame = TextFrame(Page(0));
+  ASSERT_EQ(Assign(frame, kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kSuccess);
+  EXPECT_EQ(LookOf(frame),
             "fill=QRV Vantelle Labels/20 stroke=-/100/0.25 class=5A38 switch=1 nonprinting=1 "
             "opacity=75 adornments=182905,182906");
 }
 
-TEST_F(AssignDataFrameTest, AFrameThatIsNoTextFrameKeepsMarkerAdornmentsAndLookAndGetsNoText) {
-  const UID graphic = GraphicFrame(Page(0));
-  EXPECT_EQ(Assign(graphic, kDataFrameTypeLabels, kDataFrameScopePage, "G", ""), kSuccess);
-  EXPECT_EQ(MarkerOf(graphic), "G");
-  EXPECT_EQ(LookOf(graphic), kLabelsLook);
-  EXPECT_EQ(StoryOf(graphic), "");
-
-  const UID group = Group({TextFrame(Page(0), "member text")});
-  EXPECT_EQ(Assign(group, kDataFrameTypeLabels, kDataFrameScopePage, "G", ""), kSuccess);
-  EXPECT_EQ(LookOf(group), kLabelsLook);
-}
-
-TEST_F(AssignDataFrameTest, AnInvalidTargetOrAFailedMarkerWriteChangesNothing) {
+// An invalid target, one that keeps no tag data (a page), and no memory for the marker.
+TEST_F(AssignDataFrameTest, AFailedMarkerWriteChangesNothing) {
   EXPECT_EQ(AssignDataFrame(kInvalidUIDRef, 0, 1, PMString("F"), 0, PMString(""), kFalse, kFalse,
                             kFalse, kFalse),
             kFailure);
-  // A page keeps no tag data: the marker cannot be written there.
   EXPECT_EQ(Assign(Page(0), kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kFailure);
-  EXPECT_FALSE(Doc().CanUndo());
-  EXPECT_EQ(SwatchUID("QRV Vantelle Labels"), kInvalidUID);
-}
-
-TEST_F(AssignDataFrameTest, NoMemoryForTheMarkerChangesNothing) {
   Memory()->FailAllocation(1);
   EXPECT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kFailure);
   Memory()->FailAllocation(0);
   EXPECT_FALSE(Doc().CanUndo());
-  EXPECT_EQ(MarkerOf(fFrame), "none");
-  EXPECT_EQ(LookOf(fFrame), kNewItemLook);
-  EXPECT_EQ(StoryOf(fFrame), "old entries");
+  EXPECT_EQ(SwatchUID("QRV Vantelle Labels"), kInvalidUID);
+  ExpectUnassigned();
 }
 
 // Whichever allocation fails, no block is lost (the fixture counts them), a failure leaves the

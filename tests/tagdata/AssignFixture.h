@@ -54,10 +54,6 @@ class AssignFixture : public CatalogueFixture {
     return swatches->FindSwatch(PMString(name), DB());
   }
 
-  InterfacePtr<ITextModel> FindFrameStoryModel(UID frame) const {
-    return InterfacePtr<ITextModel>(FindFrameStory(Ref(frame)), IID_ITEXTMODEL);
-  }
-
   // The story without its final character.
   std::string StoryOf(UID frame) const {
     PMString text;

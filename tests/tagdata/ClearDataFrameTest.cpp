@@ -6,49 +6,47 @@
 
 namespace {
 
-// The switch-valued attribute keeps the data frame's 1.
-constexpr const char* kClearedLook =
-    "fill=None/0 stroke=None/0/0 class=5A29 switch=1 nonprinting=0 opacity=100 adornments=";
-
 class ClearDataFrameTest : public AssignFixture {};
 
-TEST_F(ClearDataFrameTest, ADataFrameBecomesAPlainEmptyFrame) {
-  const UID frame = TextFrame(Page(0));
-  ASSERT_EQ(Assign(frame, kDataFrameTypeLabels, kDataFrameScopePage, "F", "Prices"), kSuccess);
-  ASSERT_TRUE(WriteTagRecord(Ref(frame), kTagRecordSourceItem, 0x5A5A5A5A, NewMemBlock(2), 2));
-  EXPECT_EQ(ClearDataFrame(Ref(frame)), kSuccess);
-  EXPECT_EQ(MarkerOf(frame), "none");
-  EXPECT_EQ(RecordKeysOf(frame), "ZZZZ") << "other records stay";
-  EXPECT_EQ(LookOf(frame), kClearedLook);
-  EXPECT_EQ(StoryOf(frame), "");
-}
-
-TEST_F(ClearDataFrameTest, AFrameThatNeverWasADataFrameIsClearedCompletely) {
-  const UID frame = TextFrame(Page(0), "some text");
-  EXPECT_EQ(ClearDataFrame(Ref(frame)), kSuccess);
-  EXPECT_EQ(LookOf(frame),
-            "fill=None/0 stroke=None/0/0 class=5A29 switch=0 nonprinting=0 "
-            "opacity=100 adornments=");
-  EXPECT_EQ(StoryOf(frame), "");
-}
-
-TEST_F(ClearDataFrameTest, AnItemThatIsNoTextFrameKeepsItsContent) {
+// The switch-valued attribute is left as it was; other records stay; a group keeps its members'
+// text; without a None swatch the swatches receive zero.
+TEST_F(ClearDataFrameTest, ItemsBecomePlainAndEmpty) {
+  const UID dataFrame = TextFrame(Page(0));
+  ASSERT_EQ(Assign(dataFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F", "Prices"), kSuccess);
+  ASSERT_TRUE(WriteTagRecord(Ref(dataFrame), kTagRecordSourceItem, 0x5A5A5A5A, NewMemBlock(2), 2));
+  const UID plain = TextFrame(Page(0), "some text");
   const UID member = TextFrame(Page(0), "member text");
   const UID group = Group({member});
   ASSERT_EQ(Assign(group, kDataFrameTypePellow, kDataFrameScopePage, "G", ""), kSuccess);
-  EXPECT_EQ(ClearDataFrame(Ref(group)), kSuccess);
-  EXPECT_EQ(MarkerOf(group), "none");
-  EXPECT_EQ(LookOf(group), kClearedLook);
-  EXPECT_EQ(StoryOf(member), "member text");
-}
+  const UID noNone = TextFrame(Page(0));
+  ASSERT_EQ(Assign(noNone, kDataFrameTypeLabels, kDataFrameScopePage, "N", ""), kSuccess);
 
-TEST_F(ClearDataFrameTest, WithoutNoneTheSwatchesReceiveZero) {
-  const UID frame = TextFrame(Page(0));
-  ASSERT_EQ(Assign(frame, kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kSuccess);
-  RemoveSwatch("None");
-  EXPECT_EQ(ClearDataFrame(Ref(frame)), kSuccess);
-  EXPECT_EQ(LookOf(frame),
-            "fill=-/0 stroke=-/0/0 class=5A29 switch=1 nonprinting=0 opacity=100 adornments=");
+  const struct {
+    const char* what;
+    UID item;
+    const char* look;
+    const char* keys;
+  } cases[] = {
+      {"data frame", dataFrame,
+       "fill=None/0 stroke=None/0/0 class=5A29 switch=1 nonprinting=0 opacity=100 adornments=",
+       "ZZZZ"},
+      {"never a data frame", plain,
+       "fill=None/0 stroke=None/0/0 class=5A29 switch=0 nonprinting=0 opacity=100 adornments=", ""},
+      {"group", group,
+       "fill=None/0 stroke=None/0/0 class=5A29 switch=1 nonprinting=0 opacity=100 adornments=", ""},
+      {"without None", noNone,
+       "fill=-/0 stroke=-/0/0 class=5A29 switch=1 nonprinting=0 opacity=100 adornments=", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.item == noNone) RemoveSwatch("None");
+    EXPECT_EQ(ClearDataFrame(Ref(c.item)), kSuccess);
+    EXPECT_EQ(MarkerOf(c.item), "none");
+    EXPECT_EQ(RecordKeysOf(c.item), c.keys);
+    EXPECT_EQ(LookOf(c.item), c.look);
+    EXPECT_EQ(StoryOf(c.item), "");
+  }
+  EXPECT_EQ(StoryOf(member), "member text");
 }
 
 TEST_F(ClearDataFrameTest, AFailedMarkerDeletionChangesNothing) {

@@ -23,7 +23,7 @@ class FrameTagDataTest : public TagDataDocumentTest {
   InterfacePtr<ICommand> fCommand;
 };
 
-TEST_F(FrameTagDataTest, BothKindsStartEmpty) {
+TEST_F(FrameTagDataTest, BothKindsStartEmptyAndBuildTheKeyFromItsFields) {
   InterfacePtr<IVantelleFrameTagData> inMemory = NewCommandData();
   InterfacePtr<IVantelleFrameTagData> persistent = TagData(NewFrame("f"));
   for (IVantelleFrameTagData* data : {inMemory.get(), persistent.get()}) {
@@ -31,54 +31,36 @@ TEST_F(FrameTagDataTest, BothKindsStartEmpty) {
     EXPECT_EQ(data->GetCompositeKey(), PMString("<___>"));
     EXPECT_EQ(data->GetTagNumber(), 0);
     EXPECT_EQ(data->GetRecordListSize(), 0u);
-    EXPECT_EQ(data->GetRecordList(), nullptr);
     EXPECT_EQ(data->CopyRecordList(), nullptr);
     EXPECT_EQ(data->GetTransientText(), PMString());
+    data->SetKeyField1(PMString("a"));
+    data->SetKeyField2(PMString("bc"));
+    data->SetKeyField4(PMString("d"));
+    EXPECT_EQ(data->GetCompositeKey(), PMString("<a_bc__d>"));
   }
 }
 
-TEST_F(FrameTagDataTest, CompositeKeyIsRebuiltFromTheKeyFields) {
-  InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
-  data->SetKeyField1(PMString("a"));
-  data->SetKeyField2(PMString("bc"));
-  data->SetKeyField4(PMString("d"));
-  EXPECT_EQ(data->GetCompositeKey(), PMString("<a_bc__d>"));
-  data->SetKeyField3(PMString("x"));
-  EXPECT_EQ(data->GetCompositeKey(), PMString("<a_bc_x_d>"));
-}
-
-TEST_F(FrameTagDataTest, RecordListIsOwnedAndSizedByItsBlock) {
+TEST_F(FrameTagDataTest, RecordListIsOwnedSizedByItsBlockAndCopiedAsItIsNow) {
   InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
   const uint64 live = Memory()->LiveBlocks();
-  MemBlock first = BlockFromHex("0102030405");
+  MemBlock first = BlockFromHex("01020304");
   data->SetRecordList(first);
-  EXPECT_EQ(data->GetRecordListSize(), 5u);
-  EXPECT_EQ(data->GetRecordList(), first);
-
   data->SetRecordList(first);  // the block held already stays
-  EXPECT_EQ(HexOfBlock(data->GetRecordList()), "0102030405");
+  EXPECT_EQ(data->GetRecordList(), first);
+  EXPECT_EQ(data->GetRecordListSize(), 4u);
+  ResizeMemBlock(first, 2);
+  MemBlock copy = static_cast<MemBlock>(data->CopyRecordList());
+  EXPECT_EQ(HexOfBlock(copy), "0102");
+  EXPECT_NE(copy, first);
+  FreeMemBlock(copy);
+  Memory()->FailAllocation(1);
+  EXPECT_EQ(data->CopyRecordList(), nullptr);
 
   data->SetRecordList(BlockFromHex("AA"));  // the first block goes
   EXPECT_EQ(Memory()->LiveBlocks(), live + 1);
-  EXPECT_EQ(data->GetRecordListSize(), 1u);
-
   data->SetRecordList(nullptr);
   EXPECT_EQ(Memory()->LiveBlocks(), live);
   EXPECT_EQ(data->GetRecordListSize(), 0u);
-}
-
-TEST_F(FrameTagDataTest, CopyIsOfTheBlockAsItIsNow) {
-  InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
-  MemBlock held = BlockFromHex("01020304");
-  data->SetRecordList(held);
-  ResizeMemBlock(held, 2);
-  MemBlock copy = static_cast<MemBlock>(data->CopyRecordList());
-  EXPECT_EQ(HexOfBlock(copy), "0102");
-  EXPECT_NE(copy, held);
-  FreeMemBlock(copy);
-
-  Memory()->FailAllocation(1);
-  EXPECT_EQ(data->CopyRecordList(), nullptr);
 }
 
 // Which setter calls of the persistent tag data record an undo step (through PreDirty).
@@ -160,47 +142,46 @@ TEST_F(FrameTagDataTest, StoredInFixedFieldOrder) {
   EXPECT_EQ(HexOfBytes(cleared.data() + cleared.size() - 4, 4), "00000000");
 }
 
-TEST_F(FrameTagDataTest, ReadingReplacesTheListByOneOfTheStoredSize) {
+// A stored list replaces the one held; a list that cannot be allocated is skipped whole, so the
+// stream stays in step with the fields; a size beyond the bytes is refused before allocating.
+TEST_F(FrameTagDataTest, ReadingTakesTheStoredListOrNone) {
   const UIDRef frame = NewFrame("f");
   InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
   data->SetAll(PMString("k"), PMString(), PMString(), PMString(), 3, BlockFromHex("0A0B0C"));
   const std::vector<uint8> stored = StoredBytes(frame);
-  data->SetAll(PMString(), PMString(), PMString(), PMString(), 0, BlockFromHex("FFFFFFFFFF"));
-
-  ASSERT_TRUE(ReadStoredBytes(frame, stored));
-  EXPECT_EQ(HexOfBlock(data->GetRecordList()), "0A0B0C");
-  EXPECT_EQ(data->GetRecordListSize(), 3u);
-  EXPECT_EQ(data->GetKeyField1(), PMString("k"));
-}
-
-TEST_F(FrameTagDataTest, StoredSizeBeyondTheBytesIsRefusedWithoutAllocatingIt) {
-  const UIDRef frame = NewFrame("f");
-  std::vector<uint8> stored = StoredBytes(frame);
   // Claim a list of 0xFFFFFFF0 bytes and give four.
-  const uint8 claim[] = {0xFF, 0xFF, 0xFF, 0xF0, 1, 2, 3, 4};
-  stored.resize(stored.size() - 4);
-  stored.insert(stored.end(), std::begin(claim), std::end(claim));
-  const uint64 bytesBefore = Memory()->LiveBytes();
-
-  EXPECT_FALSE(ReadStoredBytes(frame, stored));
-  InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
-  EXPECT_EQ(data->GetRecordList(), nullptr);
-  EXPECT_EQ(data->GetRecordListSize(), 0u);
-  EXPECT_EQ(Memory()->LiveBytes(), bytesBefore);
-}
-
-TEST_F(FrameTagDataTest, ListThatCannotBeAllocatedIsSkippedWhole) {
-  const UIDRef frame = NewFrame("f");
-  InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
-  data->SetAll(PMString("k"), PMString(), PMString(), PMString(), 3, BlockFromHex("0A0B0C"));
-  const std::vector<uint8> stored = StoredBytes(frame);
-
-  Memory()->FailAllocation(1);
-  // Read whole, with no byte left over: the stream stays in step with the stored fields.
-  EXPECT_TRUE(ReadStoredBytes(frame, stored));
-  EXPECT_EQ(data->GetRecordList(), nullptr);
-  EXPECT_EQ(data->GetRecordListSize(), 0u);
-  EXPECT_EQ(data->GetKeyField1(), PMString("k"));
+  std::vector<uint8> overlong(stored.begin(), stored.end() - 7);
+  for (uint8 byte : {0xFF, 0xFF, 0xFF, 0xF0, 1, 2, 3, 4}) overlong.push_back(byte);
+  const struct {
+    const char* name;
+    const std::vector<uint8>& bytes;
+    const char* held;  // hex of the list held before, null for none
+    uint64 failing;
+    bool read;
+    const char* list;
+    uint32 size;
+  } cases[] = {
+      {"stored list", stored, "FFFFFFFFFF", 0, true, "0A0B0C", 3},
+      {"no memory for the list", stored, nullptr, 1, true, "null", 0},
+      {"size beyond the bytes", overlong, nullptr, 0, false, "null", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    data->SetAll(PMString(), PMString(), PMString(), PMString(), 0,
+                 c.held ? BlockFromHex(c.held) : nullptr);
+    const uint64 bytesBefore = Memory()->LiveBytes();
+    Memory()->FailAllocation(c.failing);
+    EXPECT_EQ(ReadStoredBytes(frame, c.bytes), c.read);
+    Memory()->FailAllocation(0);
+    EXPECT_EQ(ListHexOf(frame), c.list);
+    EXPECT_EQ(data->GetRecordListSize(), c.size);
+    if (c.read) {
+      EXPECT_EQ(data->GetKeyField1(), PMString("k"));
+    }
+    if (!c.held) {
+      EXPECT_LE(Memory()->LiveBytes(), bytesBefore);
+    }
+  }
 }
 
 }  // namespace

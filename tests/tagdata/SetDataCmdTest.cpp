@@ -14,7 +14,7 @@ namespace {
 
 constexpr PMIID kTagDataProtocol = IVantelleFrameTagData::kDefaultIID;
 
-// Hears what a subject announces for the tag data protocol.
+// Hears what a subject announces for the tag data protocol while it lives.
 class TagDataListener : public IObserver {
  public:
   struct Heard {
@@ -22,6 +22,10 @@ class TagDataListener : public IObserver {
     void* changedBy;
     void* data;
   };
+  explicit TagDataListener(InterfacePtr<ISubject> subject) : fSubject(std::move(subject)) {
+    fSubject->AttachObserver(this, kTagDataProtocol);
+  }
+  ~TagDataListener() override { fSubject->DetachObserver(this, kTagDataProtocol); }
   IPMUnknown* QueryInterface(PMIID) const override { return nullptr; }
   void AddRef() const override {}
   void Release() const override {}
@@ -29,26 +33,28 @@ class TagDataListener : public IObserver {
     heard.push_back({change, changedBy, data});
   }
   std::vector<Heard> heard;
+
+ private:
+  InterfacePtr<ISubject> fSubject;
 };
 
 class SetDataCmdTest : public TagDataDocumentTest {
  protected:
-  // Runs the set-data command on the items with the data; answers its error code.
-  ErrorCode Run(const UIDList& items, const PMString& key1, int32 number, const std::string& list,
-                void** commandOut = nullptr) {
+  // Runs the set-data command on the items with the data, the nth allocation of the run failing
+  // when failing is not 0; answers its error code.
+  ErrorCode Run(std::initializer_list<UIDRef> items, const PMString& key1, int32 number,
+                const std::string& list, void** commandOut = nullptr, uint64 failing = 0) {
     InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kVantelleFrameTagSetDataCmdBoss));
     InterfacePtr<IVantelleFrameTagData> data(command, IVantelleFrameTagData::kDefaultIID);
     EXPECT_TRUE(command && data);
     data->SetAll(key1, PMString("k2"), PMString("k3"), PMString("k4"), number,
                  list.empty() ? nullptr : BlockFromHex(list));
-    command->SetItemList(items);
+    UIDList itemList(Db());
+    for (const UIDRef& item : items) itemList.Append(item.GetUID());
+    command->SetItemList(itemList);
     if (commandOut) *commandOut = command.get();
+    Memory()->FailAllocation(failing);
     return CmdUtils::ProcessCommand(command);
-  }
-  UIDList ListOf(std::initializer_list<UIDRef> items) {
-    UIDList list(Db());
-    for (const UIDRef& item : items) list.Append(item.GetUID());
-    return list;
   }
   InterfacePtr<ISubject> SubjectOf(const UIDRef& item) {
     return InterfacePtr<ISubject>(item, ISubject::kDefaultIID);
@@ -65,15 +71,11 @@ const std::string kList = ListHex({{0x41514D31, "0102"}});
 TEST_F(SetDataCmdTest, EveryItemGetsItsOwnCopyAndTheFirstIsAnnounced) {
   const UIDRef first = NewFrame("first");
   const UIDRef second = NewFrame("second");
-  TagDataListener firstHears, secondHears, documentHears;
-  SubjectOf(first)->AttachObserver(&firstHears, kTagDataProtocol);
-  SubjectOf(second)->AttachObserver(&secondHears, kTagDataProtocol);
-  DocumentWideSubject()->AttachObserver(&documentHears, kTagDataProtocol);
+  TagDataListener firstHears(SubjectOf(first)), secondHears(SubjectOf(second)),
+      documentHears(DocumentWideSubject());
 
   void* command = nullptr;
-  ASSERT_EQ(Run(ListOf({first, second}), PMString("Vantelle Module"), 9, kList, &command),
-            kSuccess);
-
+  ASSERT_EQ(Run({first, second}, PMString("Vantelle Module"), 9, kList, &command), kSuccess);
   for (const UIDRef& item : {first, second}) {
     InterfacePtr<IVantelleFrameTagData> data = TagData(item);
     EXPECT_EQ(data->GetCompositeKey(), PMString("<Vantelle Module_k2_k3_k4>"));
@@ -82,25 +84,22 @@ TEST_F(SetDataCmdTest, EveryItemGetsItsOwnCopyAndTheFirstIsAnnounced) {
   }
   EXPECT_NE(TagData(first)->GetRecordList(), TagData(second)->GetRecordList());
 
-  ASSERT_EQ(firstHears.heard.size(), 1u);
-  EXPECT_EQ(firstHears.heard[0].change, kVantelleFrameTagSetDataCmdBoss);
-  EXPECT_EQ(firstHears.heard[0].changedBy, command);
-  EXPECT_EQ(firstHears.heard[0].data, nullptr);
   EXPECT_TRUE(secondHears.heard.empty());
-  ASSERT_EQ(documentHears.heard.size(), 1u);
-  EXPECT_EQ(documentHears.heard[0].change, kVantelleFrameTagSetDataCmdBoss);
-  EXPECT_EQ(documentHears.heard[0].changedBy, command);
-
-  SubjectOf(first)->DetachObserver(&firstHears, kTagDataProtocol);
-  SubjectOf(second)->DetachObserver(&secondHears, kTagDataProtocol);
-  DocumentWideSubject()->DetachObserver(&documentHears, kTagDataProtocol);
+  for (const TagDataListener* hears : {&firstHears, &documentHears}) {
+    ASSERT_EQ(hears->heard.size(), 1u);
+    EXPECT_EQ(hears->heard[0].change, kVantelleFrameTagSetDataCmdBoss);
+    EXPECT_EQ(hears->heard[0].changedBy, command);
+    EXPECT_EQ(hears->heard[0].data, nullptr);
+  }
 }
 
+// Undo and redo restore every item exactly; no list clears an item's list.
 TEST_F(SetDataCmdTest, IsOneNamedStepThatUndoesAndRedoesExactly) {
   const UIDRef first = NewFrame("first");
   const UIDRef second = NewFrame("second");
-  ASSERT_EQ(Run(ListOf({first, second}), PMString("a"), 1, kList), kSuccess);
-  ASSERT_EQ(Run(ListOf({second}), PMString("b"), 2, ListHex({})), kSuccess);
+  ASSERT_EQ(Run({first, second}, PMString("a"), 1, kList), kSuccess);
+  ASSERT_EQ(Run({second}, PMString("b"), 2, ""), kSuccess);
+  EXPECT_EQ(TagData(second)->GetRecordListSize(), 0u);
   EXPECT_EQ(Document().GetUndoName(), PMString("0x182900kVantelleFrameTagSetDataCmdKey"));
 
   ASSERT_TRUE(Document().Undo());
@@ -116,48 +115,30 @@ TEST_F(SetDataCmdTest, IsOneNamedStepThatUndoesAndRedoesExactly) {
   ASSERT_TRUE(Document().Redo());
   ASSERT_TRUE(Document().Redo());
   EXPECT_EQ(ListHexOf(first), kList);
-  EXPECT_EQ(ListHexOf(second), ListHex({}));
+  EXPECT_EQ(ListHexOf(second), "null");
   EXPECT_EQ(TagData(second)->GetTagNumber(), 2);
 }
 
-TEST_F(SetDataCmdTest, NoItemsIsAnErrorThatChangesNothing) {
-  EXPECT_EQ(Run(UIDList(Db()), PMString("a"), 1, kList), kFailure);
+// No items is an error that changes nothing; items without tag data are skipped, and only the
+// first item is announced: here it has no tag data to announce.
+TEST_F(SetDataCmdTest, ItemsWithoutTagDataAreSkipped) {
+  EXPECT_EQ(Run({}, PMString("a"), 1, kList), kFailure);
   EXPECT_EQ(ErrorUtils::PMGetGlobalErrorCode(), kFailure);
   EXPECT_FALSE(Document().CanUndo());
-}
 
-TEST_F(SetDataCmdTest, NoListClearsTheItemsLists) {
-  const UIDRef frame = NewFrame("f");
-  ASSERT_EQ(Run(ListOf({frame}), PMString("a"), 1, kList), kSuccess);
-  ASSERT_EQ(Run(ListOf({frame}), PMString("a"), 1, ""), kSuccess);
-  EXPECT_EQ(TagData(frame)->GetRecordList(), nullptr);
-  EXPECT_EQ(TagData(frame)->GetRecordListSize(), 0u);
-}
-
-TEST_F(SetDataCmdTest, ItemsWithoutTagDataAreSkipped) {
   const UIDRef frame = NewFrame("f");
   InterfacePtr<IPageList> pages(Db(), Db()->GetRootUID(), IID_IPAGELIST);
   const UIDRef page(Db(), pages->GetNthPageUID(0));
-  ASSERT_FALSE(TagData(page));
-  TagDataListener hears;
-  DocumentWideSubject()->AttachObserver(&hears, kTagDataProtocol);
-
-  EXPECT_EQ(Run(ListOf({page, frame}), PMString("a"), 1, kList), kSuccess);
+  TagDataListener hears(DocumentWideSubject());
+  EXPECT_EQ(Run({page, frame}, PMString("a"), 1, kList), kSuccess);
   EXPECT_EQ(ListHexOf(frame), kList);
-  // Only the first item is announced, and it has no tag data to announce.
   EXPECT_TRUE(hears.heard.empty());
-  DocumentWideSubject()->DetachObserver(&hears, kTagDataProtocol);
 }
 
 TEST_F(SetDataCmdTest, AnItemWhoseCopyCannotBeMadeLosesOnlyItsList) {
   const UIDRef first = NewFrame("first");
   const UIDRef second = NewFrame("second");
-  InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kVantelleFrameTagSetDataCmdBoss));
-  InterfacePtr<IVantelleFrameTagData> data(command, IVantelleFrameTagData::kDefaultIID);
-  data->SetAll(PMString("a"), PMString(), PMString(), PMString(), 5, BlockFromHex(kList));
-  command->SetItemList(ListOf({first, second}));
-  Memory()->FailAllocation(1);
-  ASSERT_EQ(CmdUtils::ProcessCommand(command), kSuccess);
+  ASSERT_EQ(Run({first, second}, PMString("a"), 5, kList, nullptr, 1), kSuccess);
   EXPECT_EQ(ListHexOf(first), "null");
   EXPECT_EQ(TagData(first)->GetTagNumber(), 5);
   EXPECT_EQ(ListHexOf(second), kList);

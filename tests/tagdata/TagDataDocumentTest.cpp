@@ -30,12 +30,6 @@ UIDRef TagDataDocumentTest::NewFrame(const std::string& name) {
   return frame;
 }
 
-UIDRef TagDataDocumentTest::NewGroup(const UIDList& items, const std::string& name) {
-  const UIDRef group = LayoutCommands::GroupItems(items, PMString(name.c_str()));
-  fDocument->ClearHistory();
-  return group;
-}
-
 std::string TagDataDocumentTest::ListHexOf(const UIDRef& item) const {
   return HexOfBlock(TagData(item)->GetRecordList());
 }

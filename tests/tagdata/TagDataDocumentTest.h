@@ -1,4 +1,4 @@
-// A plug-in host test with one open document of one page, in which frames and groups are made
+// A plug-in host test with one open document of one page, in which frames are made
 // through the host's commands, and the tag data of its items is read and written.
 #pragma once
 
@@ -21,17 +21,13 @@ class TagDataDocumentTest : public PlugInHostTest {
   Database& Document() const { return *fDocument; }
   // A frame on the first page; the frame's own step is forgotten so that tests see only theirs.
   UIDRef NewFrame(const std::string& name);
-  // A group of the items, likewise forgotten.
-  UIDRef NewGroup(const UIDList& items, const std::string& name);
   InterfacePtr<IVantelleFrameTagData> TagData(const UIDRef& item) const {
     return InterfacePtr<IVantelleFrameTagData>(item);
   }
   // The item's record list as hex ("null" when it holds none).
   std::string ListHexOf(const UIDRef& item) const;
-  // Saves the document and opens it again in its place; items keep their UIDs, so a reference
-  // made before is found again with Reopened.
+  // Saves the document and opens it again in its place.
   void SaveAndReopen();
-  UIDRef Reopened(const UIDRef& item) const { return UIDRef(Db(), item.GetUID()); }
   // The bytes that the item's persistent tag data stores, through its registered read/write
   // function, and reading such bytes back into it.
   std::vector<uint8> StoredBytes(const UIDRef& item) const;

@@ -29,17 +29,9 @@ TEST_F(TagRecordListTest, FindWalksTheRecordAreaOnly) {
       {"zero-length record", ListHex({{kB, "99"}, {kA, ""}}), kA, true, ""},
       {"version not checked", ListHex({{kA, "77"}}, 0xFFFFFFFF), kA, true, "77"},
       // A record whose data would run past L, and a head cut short by L.
-      {"record past the area",
-       ListHeadHex(10) + "00000003"
-                         "41414141"
-                         "0102",
-       kA, false, ""},
+      {"record past the area", ListHeadHex(10) + "00000003 41414141 0102", kA, false, ""},
       {"truncated head", ListHeadHex(12) + RecordHex(kB, "") + "00000000", kA, false, ""},
-      {"skip past the area",
-       ListHeadHex(12) + "00000005"
-                         "42424242"
-                         "41414141",
-       kA, false, ""},
+      {"skip past the area", ListHeadHex(12) + "00000005 42424242 41414141", kA, false, ""},
       {"block one byte short of L + 8", ListHeadHex(9) + RecordHex(kA, ""), kA, false, ""},
       {"block one byte past L + 8", ListHeadHex(7) + RecordHex(kA, ""), kA, false, ""},
   };
@@ -72,7 +64,8 @@ TEST_F(TagRecordListTest, BlocksOfFewerThanEightBytesAreNoLists) {
   }
 }
 
-TEST_F(TagRecordListTest, FindWithoutOutputsOnlyAnswers) {
+// Without outputs Find allocates nothing; a copy that cannot be allocated is not found.
+TEST_F(TagRecordListTest, FindCopiesOnlyWhatItIsAskedFor) {
   MemBlock list = BlockFromHex(ListHex({{kA, "0102"}}));
   const uint64 allocations = Memory()->AllocationCount();
   EXPECT_EQ(FindTagRecord(list, kA, nullptr, nullptr), kTrue);
@@ -80,14 +73,9 @@ TEST_F(TagRecordListTest, FindWithoutOutputsOnlyAnswers) {
   EXPECT_EQ(FindTagRecord(list, kA, nullptr, &length), kTrue);
   EXPECT_EQ(length, 2u);
   EXPECT_EQ(Memory()->AllocationCount(), allocations);
-  FreeMemBlock(list);
-}
 
-TEST_F(TagRecordListTest, FindFailsWhenTheCopyCannotBeAllocated) {
-  MemBlock list = BlockFromHex(ListHex({{kA, "0102"}}));
   Memory()->FailAllocation(1);
   MemBlock data = nullptr;
-  uint32 length = 0;
   EXPECT_EQ(FindTagRecord(list, kA, &data, &length), kFalse);
   EXPECT_EQ(data, nullptr);
   FreeMemBlock(list);
@@ -123,16 +111,8 @@ TEST_F(TagRecordListTest, PutEditsByteForByte) {
        ListHex({{kA, "01"}})},
       {"one byte long is replaced", ListHeadHex(9) + RecordHex(kB, "0202"), kA, nullptr,
        ListHex({})},
-      {"damaged records are kept",
-       ListHeadHex(10) + "00000009"
-                         "42424242"
-                         "0102",
-       kA, "05",
-       ListHeadHex(19) +
-           "00000009"
-           "42424242"
-           "0102" +
-           RecordHex(kA, "05")},
+      {"damaged records are kept", ListHeadHex(10) + "00000009 42424242 0102", kA, "05",
+       ListHeadHex(19) + "00000009424242420102" + RecordHex(kA, "05")},
   };
   for (const PutCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -145,27 +125,28 @@ TEST_F(TagRecordListTest, PutEditsByteForByte) {
   }
 }
 
-TEST_F(TagRecordListTest, NoFreshListMeansFalseAndNoList) {
-  MemBlock list = BlockFromHex("000000");
-  Memory()->FailAllocation(1);
-  EXPECT_EQ(PutTagRecord(list, kA, "x", 1), kFalse);
-  EXPECT_EQ(list, nullptr);
-}
-
-TEST_F(TagRecordListTest, NoGrownListKeepsTheListWithoutTheOldRecord) {
-  MemBlock list = BlockFromHex(ListHex({{kA, "0101"}, {kB, "0202"}}));
-  Memory()->FailAllocation(1);
-  EXPECT_EQ(PutTagRecord(list, kA, "\x09", 1), kFalse);
-  EXPECT_EQ(HexOfBlock(list), ListHex({{kB, "0202"}}));
-  EXPECT_EQ(FindTagRecord(list, kB, nullptr, nullptr), kTrue);
-  FreeMemBlock(list);
-}
-
-TEST_F(TagRecordListTest, ListThatWouldPassFourGigabytesIsRefused) {
-  MemBlock list = BlockFromHex(ListHex({{kA, "01"}}));
-  EXPECT_EQ(PutTagRecord(list, kB, "", 0xFFFFFFF0u), kFalse);
-  EXPECT_EQ(HexOfBlock(list), ListHex({{kA, "01"}}));
-  FreeMemBlock(list);
+TEST_F(TagRecordListTest, PutThatCannotAllocateOrWouldPassFourGigabytesAnswersFalse) {
+  const struct {
+    const char* name;
+    std::string list;
+    uint32 key, length;
+    uint64 failing;
+    std::string expected;
+  } cases[] = {
+      {"no fresh list: no list", "000000", kA, 1, 1, "null"},
+      {"no grown list: the old record is gone", ListHex({{kA, "0101"}, {kB, "0202"}}), kA, 1, 1,
+       ListHex({{kB, "0202"}})},
+      {"past four gigabytes", ListHex({{kA, "01"}}), kB, 0xFFFFFFF0u, 0, ListHex({{kA, "01"}})},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemBlock list = BlockFromHex(c.list);
+    Memory()->FailAllocation(c.failing);
+    EXPECT_EQ(PutTagRecord(list, c.key, "\x09", c.length), kFalse);
+    Memory()->FailAllocation(0);
+    EXPECT_EQ(HexOfBlock(list), c.expected);
+    FreeMemBlock(list);
+  }
 }
 
 }  // namespace

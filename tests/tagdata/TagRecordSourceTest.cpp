@@ -79,38 +79,30 @@ TEST_F(TagRecordSourceTest, ItemWritesEditTheListAsTheStoreDoes) {
   EXPECT_EQ(Read(frame, kTagRecordSourceItem, kB), "");
 }
 
-TEST_F(TagRecordSourceTest, InvalidItemListReadsEmptyAndIsReplacedOnWrite) {
+TEST_F(TagRecordSourceTest, InvalidItemListOrACopyThatCannotBeMadeReadsAbsent) {
   const UIDRef frame = NewFrame("f");
   // One byte more than its L says.
   TagData(frame)->SetRecordList(BlockFromHex(ListHex({{kA, "01"}}) + "00"));
   EXPECT_EQ(Read(frame, kTagRecordSourceItem, kA), "absent");
   ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kB, "02"));
   EXPECT_EQ(ListHexOf(frame), ListHex({{kB, "02"}}));
+
+  Memory()->FailAllocation(2);  // the list's copy succeeds, the record's does not
+  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kB), "absent");
 }
 
-TEST_F(TagRecordSourceTest, TheWrittenBlockIsReleasedOnEveryPath) {
+// Writes that fail release the written block; writes to other sources touch nothing and leave
+// the block the caller's.
+TEST_F(TagRecordSourceTest, FailedWritesAndOtherSourcesTouchNothing) {
   const UIDRef frame = NewFrame("f");
   InterfacePtr<IPageList> pages(Db(), Db()->GetRootUID(), IID_IPAGELIST);
   const UIDRef page(Db(), pages->GetNthPageUID(0));
-  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kA, "01"));
   const uint64 live = Memory()->LiveBlocks();
-
   EXPECT_FALSE(Write(page, kTagRecordSourceItem, kA, "01")) << "a page has no tag data";
   EXPECT_FALSE(Write(frame, kTagRecordSourceDocument, kA, "01")) << "a frame is no document";
-  MemBlock tooShort = BlockFromHex("0102");
-  EXPECT_FALSE(WriteTagRecord(frame, kTagRecordSourceItem, kA, tooShort, 3));
+  EXPECT_FALSE(WriteTagRecord(frame, kTagRecordSourceItem, kA, BlockFromHex("0102"), 3));
   EXPECT_EQ(Memory()->LiveBlocks(), live);
-}
 
-TEST_F(TagRecordSourceTest, ReadCopyThatCannotBeAllocatedIsAbsent) {
-  const UIDRef frame = NewFrame("f");
-  ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kA, "01"));
-  Memory()->FailAllocation(2);  // the list's copy succeeds, the record's does not
-  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kA), "absent");
-}
-
-TEST_F(TagRecordSourceTest, OtherSourcesTouchNothing) {
-  const UIDRef frame = NewFrame("f");
   for (int32 source : {-1, 2, 1000}) {
     SCOPED_TRACE(source);
     MemBlock data = reinterpret_cast<MemBlock>(0x1);
@@ -118,7 +110,6 @@ TEST_F(TagRecordSourceTest, OtherSourcesTouchNothing) {
     EXPECT_FALSE(ReadTagRecord(frame, source, kA, &data, &length));
     EXPECT_EQ(data, reinterpret_cast<MemBlock>(0x1));
     EXPECT_EQ(length, 77u);
-
     MemBlock block = BlockFromHex("01");
     EXPECT_FALSE(WriteTagRecord(frame, source, kA, block, 1));
     EXPECT_EQ(MemBlockSize(block), 1u) << "the block stays the caller's";

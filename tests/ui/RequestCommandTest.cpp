@@ -37,26 +37,25 @@ TEST_F(RequestCommandTest, EveryBlockRequestedIsFreedAndOnlyOnce) {
 }
 
 TEST_F(RequestCommandTest, CallsThatFitNoRequestAreScriptErrors) {
+  const std::string usage =
+      "usage: request 1352 NAME | request 1353 NAME type=T | request N [NAME]";
   const struct {
     const char* line;
-    const char* error;
+    std::string error;
   } cases[] = {
-      {"request 1353 A", "usage: request 1352 NAME | request 1353 NAME type=T | request N [NAME]"},
-      {"request 1352 A type=0",
-       "usage: request 1352 NAME | request 1353 NAME type=T | request N [NAME]"},
-      {"request 1352", "usage: request 1352 NAME | request 1353 NAME type=T | request N [NAME]"},
-      {"request 1353 A type=x", "type must be a whole number from -32768 to 32767, not x"},
+      {"request 1353 A", usage},
+      {"request 1352 A type=0", usage},
+      {"request 1352", usage},
       {"request 99999999999 A",
-       "the selector must be a whole number from -2147483648 to "
-       "2147483647, not 99999999999"},
+       "the selector must be a whole number from -2147483648 to 2147483647, not 99999999999"},
       {"request 1353 B type=0", "no page item named B"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
     std::string out, err;
     EXPECT_EQ(RunScript(std::string("new-document\ntext-frame A page=1\n") + c.line, &out, &err),
-              kSessionScriptError)
-        << c.line;
-    EXPECT_EQ(err, std::string("error: line 3: ") + c.error + "\n") << c.line;
+              kSessionScriptError);
+    EXPECT_EQ(err, "error: line 3: " + c.error + "\n");
   }
 }
 

@@ -1,10 +1,11 @@
 // The module service as another plug-in uses it: made by its class, sent ModuleRequest records
 // laid out by the public header, its results and outputs read back from the caller's memory.
+// The flows themselves run end to end in the session scripts; here are the caller's edge cases.
 #include <cstring>
 
 #include "CreateObject.h"
 #include "IVantelleModule.h"
-#include "dataframe/lookup/CatalogueFixture.h"
+#include "tagdata/AssignFixture.h"
 
 namespace {
 
@@ -15,17 +16,17 @@ std::string FromStr255(const Str255& s) {
       .GetUTF8String();
 }
 
-class VantelleModuleTest : public CatalogueFixture {
+class VantelleModuleTest : public AssignFixture {
  protected:
   void SetUp() override {
-    CatalogueFixture::SetUp();
+    AssignFixture::SetUp();
     fModule.reset(static_cast<IVantelleModule*>(
         CreateObject(kVantelleModuleBoss, IVantelleModule::kDefaultIID)));
     ASSERT_TRUE(fModule);
   }
   void TearDown() override {
     fModule.reset();
-    CatalogueFixture::TearDown();
+    AssignFixture::TearDown();
   }
 
   int32 Send(int32 selector, ModuleRequestParams* params) {
@@ -37,7 +38,7 @@ class VantelleModuleTest : public CatalogueFixture {
     return request.result;
   }
 
-  // Request 1352 with every output given; the frame ID buffer holds "prev" before.
+  // Request 1352 with every output given; each buffer holds "prev" before.
   struct Description {
     int32 result;
     int16 flag = 7;
@@ -81,6 +82,7 @@ TEST_F(VantelleModuleTest, SelectorsWithoutAFlowAnswerMinus1018AndTouchNothing) 
     EXPECT_EQ(Send(selector, nullptr), kModuleRequestUnknownSelector) << selector;
   }
   EXPECT_EQ(Entries(frame), "a=1") << "the data frame is unchanged";
+  fModule->ProcessRequest(nullptr);  // ignored
 }
 
 TEST_F(VantelleModuleTest, DescribeWritesFlagIDAndDisplayNamesIntoTheCallersBuffers) {
@@ -89,7 +91,6 @@ TEST_F(VantelleModuleTest, DescribeWritesFlagIDAndDisplayNamesIntoTheCallersBuff
   Mark(frame, "ID-\xC3\xA9");
   const UID unnamed = TextFrame(Page(0), "<dataframe type=\"auxkeys\" scope=\"global\"/>");
   Mark(unnamed, "");
-  const UID plain = TextFrame(Page(0), "<dataframe type=\"labels\" scope=\"page\" name=\"N\"/>");
 
   const struct {
     const char* what;
@@ -100,82 +101,59 @@ TEST_F(VantelleModuleTest, DescribeWritesFlagIDAndDisplayNamesIntoTheCallersBuff
       {"a data frame", Ref(frame), 1, "ID-\xC3\xA9", "Ormandy Mfg Entries", "Spread", "Makers"},
       {"an empty frame ID and no name", Ref(unnamed), 1, "prev", "Auxiliary Search Keys", "Global",
        ""},
-      {"a plain frame with a header", Ref(plain), 0, "prev", "Unknown", "Unknown", ""},
       {"the invalid reference", kInvalidUIDRef, 0, "prev", "Unknown", "Unknown", ""},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     const Description d = Describe(c.target);
-    EXPECT_EQ(d.result, 0) << c.what;
-    EXPECT_EQ(d.flag, c.flag) << c.what;
-    EXPECT_EQ(FromStr255(d.frameID), c.frameID) << c.what;
-    EXPECT_EQ(FromStr255(d.typeName), c.typeName) << c.what;
-    EXPECT_EQ(FromStr255(d.scopeName), c.scopeName) << c.what;
-    EXPECT_EQ(FromStr255(d.name), c.name) << c.what;
+    EXPECT_EQ(d.result, 0);
+    EXPECT_EQ(d.flag, c.flag);
+    EXPECT_EQ(FromStr255(d.frameID), c.frameID);
+    EXPECT_EQ(FromStr255(d.typeName), c.typeName);
+    EXPECT_EQ(FromStr255(d.scopeName), c.scopeName);
+    EXPECT_EQ(FromStr255(d.name), c.name);
   }
 }
 
 TEST_F(VantelleModuleTest, DescribeWritesOnlyWhatItIsGiven) {
-  const UID frame = DataFrame(Page(0), "labels", "page", "");
-  UIDRef target = Ref(frame);
+  UIDRef target = Ref(DataFrame(Page(0), "labels", "page", ""));
   Str255 buffer;
   PMString("prev").GetPString(buffer, 256);
-
-  ModuleRequestParams noFlag = {};
-  noFlag.arg1 = &target;
+  int16 flag = 7;
+  ModuleRequestParams noFlag = {}, flagOnly = {}, noTarget = {};
+  noFlag.arg1 = flagOnly.arg1 = &target;
   noFlag.arg3 = noFlag.arg4 = noFlag.arg5 = noFlag.arg6 = buffer;
+  flagOnly.arg2 = noTarget.arg2 = &flag;
+  noTarget.arg4 = buffer;
+
   EXPECT_EQ(Send(kRequestDescribeDataFrame, &noFlag), 0);
   EXPECT_EQ(FromStr255(buffer), "prev") << "without arg2 nothing is written";
   EXPECT_EQ(Send(kRequestDescribeDataFrame, nullptr), 0);
-
-  int16 flag = 7;
-  ModuleRequestParams flagOnly = {};
-  flagOnly.arg1 = &target;
-  flagOnly.arg2 = &flag;
   EXPECT_EQ(Send(kRequestDescribeDataFrame, &flagOnly), 0);
   EXPECT_EQ(flag, 1);
-
-  ModuleRequestParams noTarget = {};
-  noTarget.arg2 = &flag;
-  noTarget.arg4 = buffer;
   EXPECT_EQ(Send(kRequestDescribeDataFrame, &noTarget), 0);
   EXPECT_EQ(flag, 0);
   EXPECT_EQ(FromStr255(buffer), "Unknown");
 }
 
-TEST_F(VantelleModuleTest, ReadDataFramesHandsTheCallerABlockToFree) {
+TEST_F(VantelleModuleTest, ReadDataFramesHandsTheCallerABlockToFreeOrClearsTheOutputs) {
   DataFrame(Page(0), "labels", "page", "Size:12");
-  DataFrame(Page(2), "labels", "document", "Maker:Acme");
   UIDRef target = Ref(TextFrame(Page(0)));
-  int16 type = kDataFrameTypeLabels;
-  void* block = this;
-  uint32 size = 99;
-  ModuleRequestParams params = {};
-  params.arg1 = &target;
-  params.arg2 = &type;
-  params.arg3 = &block;
-  params.arg4 = &size;
-  const uint64 liveBefore = Memory()->LiveBlocks();
-  EXPECT_EQ(Send(kRequestReadDataFrames, &params), 0);
-  ASSERT_NE(block, nullptr);
-  EXPECT_EQ(Memory()->LiveBlocks(), liveBefore + 1) << "the block is the only thing left behind";
-  EXPECT_EQ(Memory()->BlockSize(block), size);
-  EXPECT_EQ(EntryWords(block, size), "Maker=Acme Size=12");
-}
-
-TEST_F(VantelleModuleTest, ReadDataFramesWithAMissingInputFailsAndClearsTheOutputsGiven) {
-  UIDRef target = Ref(TextFrame(Page(0)));
-  int16 type = kDataFrameTypeLabels;
   UIDRef invalid = kInvalidUIDRef;
+  int16 type = kDataFrameTypeLabels;
   const struct {
     const char* what;
     void* arg1;
     void* arg2;
+    int32 result;
   } cases[] = {
-      {"invalid target", &invalid, &type},
-      {"no target", nullptr, &type},
-      {"no type", &target, nullptr},
+      {"valid", &target, &type, 0},
+      {"invalid target", &invalid, &type, 1},
+      {"no target", nullptr, &type, 1},
+      {"no type", &target, nullptr, 1},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     void* block = this;
     uint32 size = 99;
     ModuleRequestParams params = {};
@@ -183,9 +161,17 @@ TEST_F(VantelleModuleTest, ReadDataFramesWithAMissingInputFailsAndClearsTheOutpu
     params.arg2 = c.arg2;
     params.arg3 = &block;
     params.arg4 = &size;
-    EXPECT_EQ(Send(kRequestReadDataFrames, &params), 1) << c.what;
-    EXPECT_EQ(block, nullptr) << c.what;
-    EXPECT_EQ(size, 0u) << c.what;
+    const uint64 liveBefore = Memory()->LiveBlocks();
+    EXPECT_EQ(Send(kRequestReadDataFrames, &params), c.result);
+    if (c.result == 0) {
+      ASSERT_NE(block, nullptr);
+      EXPECT_EQ(Memory()->LiveBlocks(), liveBefore + 1) << "the block is all that is left behind";
+      EXPECT_EQ(Memory()->BlockSize(block), size);
+      EXPECT_EQ(EntryWords(block, size), "Size=12");
+    } else {
+      EXPECT_EQ(block, nullptr);
+      EXPECT_EQ(size, 0u);
+    }
   }
   EXPECT_EQ(Send(kRequestReadDataFrames, nullptr), 1);
 
@@ -195,11 +181,40 @@ TEST_F(VantelleModuleTest, ReadDataFramesWithAMissingInputFailsAndClearsTheOutpu
   sizeOnly.arg2 = &type;
   sizeOnly.arg4 = &size;
   EXPECT_EQ(Send(kRequestReadDataFrames, &sizeOnly), 0);
-  EXPECT_EQ(size, 16u) << "the block that nobody receives is freed, its size still told";
+  EXPECT_EQ(size, 28u) << "the block that nobody receives is freed, its size still told";
 }
 
-TEST_F(VantelleModuleTest, ANullRequestIsIgnored) {
-  fModule->ProcessRequest(nullptr);
+// Requests 1354 and 1351: a missing argument or target changes nothing; a target that keeps no
+// tag data (a page) fails the marker write, and the request answers 1.
+TEST_F(VantelleModuleTest, AssignAndClearRefuseMissingArgumentsAndTargetsWithoutTagData) {
+  const UID frame = TextFrame(Page(0), "text");
+  Doc().ClearHistory();
+  UIDRef target = Ref(frame);
+  PMString frameID("F"), name;
+  int16 type = kDataFrameTypeLabels, scope = kDataFrameScopePage, off = 0;
+  void* args[8] = {&target, &frameID, &type, &name, &scope, &off, &off, &off};
+  ModuleRequestParams params;
+  for (int missing = 0; missing < 8; ++missing) {
+    void* values[8];
+    std::memcpy(values, args, sizeof values);
+    values[missing] = nullptr;
+    std::memset(&params, 0, sizeof params);
+    std::memcpy(&params.arg1, values, sizeof values);
+    EXPECT_EQ(Send(kRequestAssignDataFrame, &params), kFailure) << missing;
+  }
+  EXPECT_EQ(Send(kRequestAssignDataFrame, nullptr), kFailure);
+  EXPECT_EQ(Send(kRequestClearDataFrame, nullptr), kSuccess);
+  std::memset(&params, 0, sizeof params);
+  EXPECT_EQ(Send(kRequestClearDataFrame, &params), kSuccess);
+
+  for (const UIDRef& bad : {kInvalidUIDRef, Ref(Page(0))}) {
+    target = bad;
+    std::memcpy(&params.arg1, args, sizeof args);
+    EXPECT_EQ(Send(kRequestAssignDataFrame, &params), kFailure);
+    EXPECT_EQ(Send(kRequestClearDataFrame, &params), bad == kInvalidUIDRef ? kSuccess : kFailure);
+  }
+  EXPECT_FALSE(Doc().CanUndo());
+  EXPECT_EQ(StoryOf(frame), "text");
 }
 
 }  // namespace

@@ -50,15 +50,12 @@ void RegisterTestClasses() {
   if (model.IsClassDefined(kTestItemClass)) return;
   model.RegisterImplementation(ValueFactory(kTestValueImpl, true));
   model.RegisterImplementation(ValueFactory(kTestVolatileValueImpl, false));
-  model.RegisterImplementation(ValueFactory(kTestForeignValueImpl, true));
   model.RegisterImplementation(MakeHostFactory<TestSetValueCmd>(kTestSetValueCmdImpl));
   model.DefineClass(
       kTestItemClass, kInvalidClass,
       {{ITestValue::kDefaultIID, kTestValueImpl}, {ISubject::kDefaultIID, kSubjectImpl}});
   model.DefineClass(kTestVolatileClass, kInvalidClass,
                     {{ITestValue::kDefaultIID, kTestVolatileValueImpl}});
-  model.DefineClass(kTestForeignClass, kInvalidClass,
-                    {{ITestValue::kDefaultIID, kTestForeignValueImpl}});
   model.DefineClass(kTestSetValueCmdClass, kInvalidClass,
                     {{ICommand::kDefaultIID, kTestSetValueCmdImpl}});
 }

@@ -24,9 +24,6 @@ constexpr ClassID kTestItemClass = 0x7E0001;
 constexpr ClassID kTestVolatileClass = 0x7E0002;
 // The command that sets the value of its items.
 constexpr ClassID kTestSetValueCmdClass = 0x7E0003;
-// Like kTestItemClass, but stored by a plug-in that the tests can "unload".
-constexpr ClassID kTestForeignClass = 0x7E0004;
-constexpr ImplementationID kTestForeignValueImpl = 0x7E0004;
 
 class TestSetValueCmd : public Command {
  public:

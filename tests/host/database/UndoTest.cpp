@@ -19,10 +19,11 @@ class UndoTest : public HostTest {
     HostTest::TearDown();
   }
 
+  InterfacePtr<ICommand> SetCmd(int32 number, UID uid = kInvalidUID) {
+    return MakeSetValueCmd(UIDList(UIDRef(fDb.get(), uid == kInvalidUID ? fItem : uid)), number);
+  }
   ErrorCode Set(int32 number, UID uid = kInvalidUID) {
-    UIDList items(fDb.get());
-    items.Append(uid == kInvalidUID ? fItem : uid);
-    return CmdUtils::ProcessCommand(MakeSetValueCmd(items, number));
+    return CmdUtils::ProcessCommand(SetCmd(number, uid));
   }
   int32 Number(UID uid = kInvalidUID) {
     return NumberOf(fDb.get(), uid == kInvalidUID ? fItem : uid);
@@ -72,6 +73,7 @@ TEST_F(UndoTest, UndoRestoresTheExactBytesOfEveryTouchedImplementation) {
 }
 
 TEST_F(UndoTest, ASequenceIsOneStepUnderTheOutermostName) {
+  Set(9);
   ICommandSequence* outer = CmdUtils::BeginCommandSequence();
   outer->SetName("OuterKey");
   Set(1);
@@ -79,31 +81,19 @@ TEST_F(UndoTest, ASequenceIsOneStepUnderTheOutermostName) {
   inner->SetName("InnerKey");
   Set(2);
   CmdUtils::EndCommandSequence(inner);
-  EXPECT_FALSE(fDb->CanUndo()) << "the step stays open until the outermost sequence ends";
+  EXPECT_FALSE(fDb->Undo()) << "refused while a sequence is open";
+  EXPECT_EQ(UndoName(), "TestSetValueKey") << "the step stays open until the outermost ends";
   Set(3);
   CmdUtils::EndCommandSequence(outer);
+  CmdUtils::EndCommandSequence(CmdUtils::BeginCommandSequence());  // changes nothing: no step
   EXPECT_EQ(UndoName(), "OuterKey");
   ASSERT_TRUE(fDb->Undo());
-  EXPECT_EQ(Number(), 0);
-  EXPECT_FALSE(fDb->CanUndo());
-  ASSERT_TRUE(fDb->Redo());
-  EXPECT_EQ(Number(), 3);
-}
-
-TEST_F(UndoTest, UndoIsRefusedWhileASequenceIsOpen) {
-  Set(1);
-  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
-  EXPECT_FALSE(fDb->Undo());
-  CmdUtils::EndCommandSequence(sequence);
-  EXPECT_TRUE(fDb->Undo());
-}
-
-TEST_F(UndoTest, ASequenceThatChangesNothingLeavesNoStep) {
-  Set(1);
-  CmdUtils::EndCommandSequence(CmdUtils::BeginCommandSequence());
-  EXPECT_EQ(UndoName(), "TestSetValueKey");
+  EXPECT_EQ(Number(), 9);
   ASSERT_TRUE(fDb->Undo());
   EXPECT_FALSE(fDb->CanUndo());
+  ASSERT_TRUE(fDb->Redo());
+  ASSERT_TRUE(fDb->Redo());
+  EXPECT_EQ(Number(), 3);
 }
 
 TEST_F(UndoTest, CreationAndDeletionAreUndoneAndRedone) {
@@ -127,21 +117,9 @@ TEST_F(UndoTest, CreationAndDeletionAreUndoneAndRedone) {
   EXPECT_EQ(fDb->NewUID(kTestItemClass), made + 1) << "UIDs are never given twice";
 }
 
-TEST_F(UndoTest, ANewChangeDropsTheRedoSteps) {
-  Set(1);
-  Set(2);
-  fDb->Undo();
-  Set(3);
-  EXPECT_FALSE(fDb->CanRedo());
-  fDb->Undo();
-  EXPECT_EQ(Number(), 1);
-}
-
 TEST_F(UndoTest, AFailedCommandIsRolledBackAndLeavesItsErrorCode) {
   Set(4);
-  UIDList items(fDb.get());
-  items.Append(fItem);
-  InterfacePtr<ICommand> failing(MakeSetValueCmd(items, 8));
+  InterfacePtr<ICommand> failing = SetCmd(8);
   SetValueCmdOf(failing)->fail = true;
   EXPECT_EQ(CmdUtils::ProcessCommand(failing), kFailure);
   EXPECT_EQ(ErrorUtils::PMGetGlobalErrorCode(), kFailure);
@@ -158,9 +136,7 @@ TEST_F(UndoTest, AFailedCommandInsideASequenceKeepsTheOthersChanges) {
   fDb->ClearHistory();
   ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
   Set(1, other);
-  UIDList items(fDb.get());
-  items.Append(fItem);
-  InterfacePtr<ICommand> failing(MakeSetValueCmd(items, 8));
+  InterfacePtr<ICommand> failing = SetCmd(8);
   SetValueCmdOf(failing)->fail = true;
   CmdUtils::ProcessCommand(failing);
   CmdUtils::EndCommandSequence(sequence);
@@ -173,7 +149,7 @@ TEST_F(UndoTest, AFailedCommandInsideASequenceKeepsTheOthersChanges) {
 TEST_F(UndoTest, AnAutoUndoCommandJoinsTheStepBeforeIt) {
   Set(1);
   Set(2);
-  InterfacePtr<ICommand> followUp(MakeSetValueCmd(UIDList(UIDRef(fDb.get(), fItem)), 3));
+  InterfacePtr<ICommand> followUp = SetCmd(3);
   followUp->SetUndoability(ICommand::kAutoUndo);
   CmdUtils::ProcessCommand(followUp);
   ASSERT_TRUE(fDb->Undo());
@@ -182,20 +158,14 @@ TEST_F(UndoTest, AnAutoUndoCommandJoinsTheStepBeforeIt) {
   EXPECT_EQ(Number(), 3);
 }
 
-TEST_F(UndoTest, AChangeOutsideAnyCommandIsAStepOfItsOwn) {
-  {
-    InterfacePtr<ITestValue> value(fDb.get(), fItem);
-    value->SetNumber(6);
-  }
+TEST_F(UndoTest, ChangesOutsideCommandsAreAStepEachOrOneStepPerTransaction) {
+  UID other = fDb->NewUID(kTestItemClass);
+  fDb->ClearHistory();
+  InterfacePtr<ITestValue>(fDb.get(), other)->SetNumber(6);
   EXPECT_EQ(UndoName(), "Change");
   EXPECT_FALSE(fDb->GetUndoName().GetTranslatable());
   ASSERT_TRUE(fDb->Undo());
-  EXPECT_EQ(Number(), 0);
-}
-
-TEST_F(UndoTest, ATransactionOutsideCommandsGroupsItsChangesIntoOneStep) {
-  UID other = fDb->NewUID(kTestItemClass);
-  fDb->ClearHistory();
+  EXPECT_EQ(Number(other), 0);
   fDb->BeginTransaction();
   InterfacePtr<ITestValue>(fDb.get(), fItem)->SetNumber(1);
   fDb->BeginTransaction();

@@ -10,6 +10,8 @@
 #include "IPageList.h"
 #include "ISpread.h"
 #include "ISpreadList.h"
+#include "ITextFrameColumn.h"
+#include "ITextModel.h"
 #include "InterfacePtr.h"
 #include "database/Database.h"
 #include "document/DocumentFactory.h"
@@ -56,6 +58,14 @@ class DocumentFixture : public HostTest {
     UIDList items(DB());
     for (UID uid : members) items.Append(uid);
     return LayoutCommands::GroupItems(items, PMString(name)).GetUID();
+  }
+
+  // The story a text frame shows; null for other items.
+  InterfacePtr<ITextModel> Story(UID frame) const {
+    InterfacePtr<IHierarchy> hierarchy(DB(), frame, IID_IHIERARCHY);
+    InterfacePtr<IHierarchy> column(hierarchy->QueryChild(0));
+    InterfacePtr<ITextFrameColumn> link(column.get(), IID_ITEXTFRAMECOLUMN);
+    return InterfacePtr<ITextModel>(link ? link->QueryTextModel() : nullptr);
   }
 
   // The items of a page as the spread lists them, by name.

@@ -15,7 +15,7 @@ InterfacePtr<T> Utils(PMIID id) {
 
 using LayoutTest = DocumentFixture;
 
-TEST_F(LayoutTest, ANewDocumentHasItsSpreadsPagesAndWorkspaceAndIsUnmodified) {
+TEST_F(LayoutTest, ANewDocumentHasItsSpreadsPagesAndWorkspace) {
   InterfacePtr<IPageList> pages(DB(), DB()->GetRootUID(), IID_IPAGELIST);
   InterfacePtr<ISpread> second(DB(), Spread(1), IID_ISPREAD);
   InterfacePtr<IDocument> document(DB(), DB()->GetRootUID(), IID_IDOCUMENT);
@@ -27,8 +27,6 @@ TEST_F(LayoutTest, ANewDocumentHasItsSpreadsPagesAndWorkspaceAndIsUnmodified) {
   EXPECT_EQ(pages->GetPageIndex(Page(2)), 2);
   EXPECT_EQ(pages->GetPageIndex(Spread(0)), -1);
   EXPECT_EQ(DB()->GetClass(document->GetWorkspaceRef().GetUID()), kDocWorkspaceBoss);
-  EXPECT_FALSE(DB()->IsModified());
-  EXPECT_FALSE(fDB->CanUndo());
 }
 
 TEST_F(LayoutTest, NewDocumentRefusesCountsOutsideItsLimits) {

@@ -2,8 +2,6 @@
 
 #include "CmdUtils.h"
 #include "DocumentFixture.h"
-#include "ITextFrameColumn.h"
-#include "ITextModel.h"
 #include "ITextModelCmds.h"
 #include "TextIterator.h"
 
@@ -11,12 +9,6 @@ namespace {
 
 class TextTest : public DocumentFixture {
  protected:
-  InterfacePtr<ITextModel> Story(UID frame) const {
-    InterfacePtr<IHierarchy> hierarchy(DB(), frame, IID_IHIERARCHY);
-    InterfacePtr<IHierarchy> column(hierarchy->QueryChild(0));
-    InterfacePtr<ITextFrameColumn> link(column.get(), IID_ITEXTFRAMECOLUMN);
-    return InterfacePtr<ITextModel>(link ? link->QueryTextModel() : nullptr);
-  }
   // The whole story, final character included, as UTF-8.
   static std::string Text(ITextModel* story) {
     WideString text;

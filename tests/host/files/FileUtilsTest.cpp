@@ -20,10 +20,15 @@ class FileUtilsTest : public ::testing::Test {
   TempFolder fFolder;
 };
 
-TEST_F(FileUtilsTest, TheFoldersAreTheOnesSet) {
+TEST_F(FileUtilsTest, TheFoldersAreTheOnesSetOrThePlatformsOwn) {
+  IDFile folder;
+  ASSERT_TRUE(FileUtils::GetAppFolder(&folder));
+  EXPECT_TRUE(FileUtils::DoesFileExist(folder)) << folder.GetUTF8Path();
+  ASSERT_TRUE(FileUtils::GetAppRoamingDataFolder(&folder, PMString()));
+  EXPECT_FALSE(folder.IsEmpty());
+
   AppFolders::SetAppFolder(fFolder.File("app"));
   AppFolders::SetRoamingFolder(fFolder.File("roaming"));
-  IDFile folder;
   ASSERT_TRUE(FileUtils::GetAppFolder(&folder));
   EXPECT_EQ(folder.GetUTF8Path(), fFolder.File("app"));
   ASSERT_TRUE(FileUtils::GetAppRoamingDataFolder(&folder, PMString()));
@@ -31,14 +36,6 @@ TEST_F(FileUtilsTest, TheFoldersAreTheOnesSet) {
   ASSERT_TRUE(FileUtils::GetAppRoamingDataFolder(&folder, "Corbelin"));
   EXPECT_EQ(folder.GetUTF8Path(), fFolder.File("roaming/Corbelin"));
   EXPECT_FALSE(FileUtils::DoesFileExist(folder)) << "the sub-folder is not created";
-}
-
-TEST_F(FileUtilsTest, UnsetFoldersAreThePlatformsOwn) {
-  IDFile folder;
-  ASSERT_TRUE(FileUtils::GetAppFolder(&folder));
-  EXPECT_TRUE(FileUtils::DoesFileExist(folder)) << folder.GetUTF8Path();
-  ASSERT_TRUE(FileUtils::GetAppRoamingDataFolder(&folder, PMString()));
-  EXPECT_FALSE(folder.IsEmpty());
 }
 
 TEST_F(FileUtilsTest, AppendPathAddsOneComponent) {

@@ -57,16 +57,7 @@ class GraphicAttributesTest : public LookFixture {
 };
 
 TEST_F(GraphicAttributesTest, ANewItemHasNoSwatchesFullTintsAndIsOpaqueAndPrinting) {
-  InterfacePtr<IGraphicAttributes> look = Look(fA);
-  EXPECT_EQ(look->GetFillSwatch(), kInvalidUID);
-  EXPECT_EQ(look->GetStrokeSwatch(), kInvalidUID);
-  EXPECT_EQ(look->GetFillTint(), 100.0);
-  EXPECT_EQ(look->GetStrokeTint(), 100.0);
-  EXPECT_EQ(look->GetStrokeWeight(), 1.0);
-  EXPECT_EQ(look->GetClassAttribute(), 0x5A29u);
-  EXPECT_EQ(look->GetSwitchAttribute(), 0u);
-  EXPECT_FALSE(look->GetNonPrinting());
-  EXPECT_EQ(look->GetOpacity(), 100.0);
+  EXPECT_EQ(Describe(fA), "0 100.000000 0 100.000000 1.000000 23081 0 0 100.000000");
 }
 
 TEST_F(GraphicAttributesTest, OneCommandAppliesEveryAttributeInOrderToEveryItemAsOneStep) {

@@ -5,7 +5,6 @@
 #include "ISwatch.h"
 #include "ISwatchList.h"
 #include "LookFixture.h"
-#include "persist/DocumentFile.h"
 
 namespace {
 
@@ -32,14 +31,6 @@ class SwatchTest : public LookFixture {
                                                                  k, 0);
   }
 };
-
-TEST_F(SwatchTest, ANewDocumentHoldsNonePaperBlackAndRegistrationAndNothingToUndo) {
-  EXPECT_EQ(Describe(DB()),
-            "None; Paper 0.000000 0.000000 0.000000 0.000000; "
-            "Black 0.000000 0.000000 0.000000 1.000000; Registration");
-  EXPECT_FALSE(Doc().CanUndo());
-  EXPECT_FALSE(DB()->IsModified());
-}
 
 TEST_F(SwatchTest, FindingTakesTheExactNameInTheGivenDocumentOnly) {
   EXPECT_NE(FindSwatch("Black"), kInvalidUID);
@@ -86,17 +77,6 @@ TEST_F(SwatchTest, SwatchesThatCannotBeMadeChangeNothing) {
       kInvalidUID);
   EXPECT_EQ(Describe(DB()), before);
   EXPECT_FALSE(Doc().CanUndo());
-}
-
-TEST_F(SwatchTest, SwatchesSurviveSaveAndOpen) {
-  ASSERT_NE(Create("QRV Ormandy Mfg Entry", 0.2, 0.92, 0, 0), kInvalidUID);
-  std::string error;
-  const std::vector<uint8> bytes = DocumentFile::Write(Doc());
-  auto read = DocumentFile::Read(bytes.data(), bytes.size(), &error);
-  ASSERT_TRUE(read) << error;
-  EXPECT_EQ(Describe(read.get()), Describe(DB()));
-  EXPECT_NE(Describe(read.get()).find("QRV Ormandy Mfg Entry 0.200000 0.920000"),
-            std::string::npos);
 }
 
 }  // namespace

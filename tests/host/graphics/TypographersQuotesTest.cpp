@@ -4,8 +4,6 @@
 
 #include "CmdUtils.h"
 #include "IBoolData.h"
-#include "ITextFrameColumn.h"
-#include "ITextModel.h"
 #include "ITextModelCmds.h"
 #include "ITextOptions.h"
 #include "IUIDData.h"
@@ -62,11 +60,6 @@ class TypographersQuotesTest : public LookFixture {
     value->Set(on);
     return CmdUtils::ProcessCommand(command);
   }
-  InterfacePtr<ITextModel> Story(UID frame) const {
-    InterfacePtr<IHierarchy> hierarchy(DB(), frame, IID_IHIERARCHY);
-    InterfacePtr<ITextFrameColumn> column(DB(), hierarchy->GetChildUID(0), IID_ITEXTFRAMECOLUMN);
-    return InterfacePtr<ITextModel>(column->QueryTextModel());
-  }
   ErrorCode Insert(UID frame, int32 position, const char16_t* text) {
     InterfacePtr<ITextModelCmds> cmds(Story(frame).get(), IID_ITEXTMODELCMDS);
     InterfacePtr<ICommand> insert(
@@ -102,8 +95,6 @@ TEST_F(TypographersQuotesTest, TheCommandNeedsAWorkspaceWithTextOptions) {
   InterfacePtr<IUIDData> target(command.get(), IUIDData::kDefaultIID);
   target->Set(Ref(Page(0)));
   EXPECT_EQ(CmdUtils::ProcessCommand(command), kFailure);
-  target->Set(static_cast<const IPMUnknown*>(nullptr));
-  EXPECT_EQ(target->GetRef(), kInvalidUIDRef);
 }
 
 TEST_F(TypographersQuotesTest, InsertionsFollowTheOptionAndNewFramesKeepTheirText) {

@@ -35,15 +35,8 @@ class DocumentFileTest : public HostTest {
   }
 
   // The bytes the test value's ReadWrite writes.
-  static std::vector<uint8> ValueBytes(int32 number) {
-    return {static_cast<uint8>(number >> 24),
-            static_cast<uint8>(number >> 16),
-            static_cast<uint8>(number >> 8),
-            static_cast<uint8>(number),
-            0,
-            0,
-            0,
-            0};
+  static std::vector<uint8> ValueBytes(int32 n) {
+    return {uint8(n >> 24), uint8(n >> 16), uint8(n >> 8), uint8(n), 0, 0, 0, 0};
   }
 
   static std::unique_ptr<Database> Read(const std::vector<uint8>& bytes, std::string* error) {
@@ -76,8 +69,12 @@ TEST_F(DocumentFileTest, SavingClearsModifiedAndOpeningGivesTheSameDocument) {
   TempFolder folder;
   const IDFile file = IDFile::FromUTF8(folder.File("doc.vtd"));
   std::unique_ptr<Database> db = Sample();
-  ASSERT_TRUE(db->IsModified());
   std::string error;
+  EXPECT_FALSE(DocumentFile::Save(*db, IDFile::FromUTF8(folder.File("missing/doc.vtd")), &error));
+  EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
+  EXPECT_TRUE(db->IsModified()) << "a failed save keeps the flag";
+  EXPECT_FALSE(DocumentFile::Open(IDFile::FromUTF8(folder.File("none.vtd")), &error));
+  EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
   ASSERT_TRUE(DocumentFile::Save(*db, file, &error)) << error;
   EXPECT_FALSE(db->IsModified());
   std::unique_ptr<Database> opened = DocumentFile::Open(file, &error);
@@ -85,27 +82,17 @@ TEST_F(DocumentFileTest, SavingClearsModifiedAndOpeningGivesTheSameDocument) {
   EXPECT_EQ(DocumentFile::Write(*opened), DocumentFile::Write(*db));
 }
 
-TEST_F(DocumentFileTest, AFailedSaveKeepsTheEarlierFileAndTheModifiedFlag) {
-  TempFolder folder;
-  std::unique_ptr<Database> db = Sample();
-  std::string error;
-  EXPECT_FALSE(DocumentFile::Save(*db, IDFile::FromUTF8(folder.File("missing/doc.vtd")), &error));
-  EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
-  EXPECT_TRUE(db->IsModified());
-  EXPECT_FALSE(DocumentFile::Open(IDFile::FromUTF8(folder.File("none.vtd")), &error));
-  EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
-}
-
 TEST_F(DocumentFileTest, DataOfImplementationsAndClassesThatAreNotLoadedSurvives) {
   const std::vector<uint8> unknown = {9, 8, 7, 6, 5};
-  const std::vector<uint8> bytes = DocumentBytes(1, 3)
-                                       .Object(1, kTestItemClass, 2)
-                                       .Part(ITestValue::kDefaultIID, 0x7E0001, ValueBytes(7))
-                                       .Part(kUnknownInterface, kUnknownImpl, unknown)
-                                       .Object(2, kUnknownClass, 1)
-                                       .Part(kUnknownInterface, kUnknownImpl, unknown)
-                                       .Object(3, kTestItemClass, 0)
-                                       .Finish();
+  auto firstTwo = [&unknown] {
+    return DocumentBytes(1, 3)
+        .Object(1, kTestItemClass, 2)
+        .Part(ITestValue::kDefaultIID, 0x7E0001, ValueBytes(7))
+        .Part(kUnknownInterface, kUnknownImpl, unknown)
+        .Object(2, kUnknownClass, 1)
+        .Part(kUnknownInterface, kUnknownImpl, unknown);
+  };
+  const std::vector<uint8> bytes = firstTwo().Object(3, kTestItemClass, 0).Finish();
   std::string error;
   std::unique_ptr<Database> db = Read(bytes, &error);
   ASSERT_TRUE(db) << error;
@@ -116,12 +103,7 @@ TEST_F(DocumentFileTest, DataOfImplementationsAndClassesThatAreNotLoadedSurvives
   EXPECT_EQ(NumberOf(db.get(), 3), 0) << "a part missing from the file keeps its defaults";
 
   // Saved again, the unknown parts come back as they were; the stored item gets its part.
-  const std::vector<uint8> expected = DocumentBytes(1, 3)
-                                          .Object(1, kTestItemClass, 2)
-                                          .Part(ITestValue::kDefaultIID, 0x7E0001, ValueBytes(7))
-                                          .Part(kUnknownInterface, kUnknownImpl, unknown)
-                                          .Object(2, kUnknownClass, 1)
-                                          .Part(kUnknownInterface, kUnknownImpl, unknown)
+  const std::vector<uint8> expected = firstTwo()
                                           .Object(3, kTestItemClass, 1)
                                           .Part(ITestValue::kDefaultIID, 0x7E0001, ValueBytes(0))
                                           .Finish();

@@ -1,5 +1,6 @@
-// Replaces the plain forms of operator new and delete for the whole test program; they forward
-// to malloc and free, and note the largest request while a probe is armed.
+// Replaces operator new and delete for the whole test program; they forward to malloc and free,
+// and note the largest request while a probe is armed. The array and nothrow forms call these by
+// default.
 #include "LargestAllocation.h"
 
 #include <cstdlib>
@@ -30,31 +31,9 @@ void* operator new(size_t size) {
   if (void* p = Allocate(size)) return p;
   throw std::bad_alloc();
 }
-void* operator new[](size_t size) {
-  if (void* p = Allocate(size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new(size_t size, const std::nothrow_t&) noexcept {
-  return Allocate(size);
-}
-void* operator new[](size_t size, const std::nothrow_t&) noexcept {
-  return Allocate(size);
-}
 void operator delete(void* p) noexcept {
   std::free(p);
 }
-void operator delete[](void* p) noexcept {
-  std::free(p);
-}
 void operator delete(void* p, size_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, size_t) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-  std::free(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
   std::free(p);
 }

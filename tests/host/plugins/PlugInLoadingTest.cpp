@@ -90,6 +90,17 @@ TEST_F(PlugInLoadingTest, BadModulesAreReportedAndSkippedWhileGoodOnesLoad) {
 TEST_F(PlugInLoadingTest, ClassesAddInsAndStringsOfAPlugInWork) {
   Install(TestModule("TestPlugIn"), "Test.pln");
   ASSERT_TRUE(Start());
+  EXPECT_TRUE(LoadReport::Problems().empty());
+  // Registrations arrive newest first, each once, with a ReadWrite only when stored.
+  const std::vector<ImplementationID> expected = {kTestServiceImpl,      kTestApplicationWhichImpl,
+                                                  kTestUtilityWhichImpl, kTestDerivedWhichImpl,
+                                                  kTestBaseWhichImpl,    kTestValueImpl};
+  EXPECT_EQ(ObjectModel::Get().ImplementationsOf(kTestPlugInID), expected);
+  for (ImplementationID id : expected) {
+    const ImplementationFactory* factory = ObjectModel::Get().FindImplementation(id);
+    ASSERT_NE(factory, nullptr);
+    EXPECT_EQ(factory->readWrite != nullptr, id == kTestValueImpl) << std::hex << id;
+  }
 
   Boss* derived = Boss::Create(kTestDerivedBoss);
   ASSERT_NE(derived, nullptr);
@@ -116,24 +127,10 @@ TEST_F(PlugInLoadingTest, ClassesAddInsAndStringsOfAPlugInWork) {
   EXPECT_EQ(key.GetUTF8String(), "\"quoted\" \xF0\x9F\x98\x80");
 }
 
-TEST_F(PlugInLoadingTest, RegistrationsArriveNewestFirstEachOnceWithReadWriteOnlyWhenStored) {
-  Install(TestModule("TestPlugIn"), "Test.pln");
-  ASSERT_TRUE(Start());
-  const std::vector<ImplementationID> expected = {kTestServiceImpl,      kTestApplicationWhichImpl,
-                                                  kTestUtilityWhichImpl, kTestDerivedWhichImpl,
-                                                  kTestBaseWhichImpl,    kTestValueImpl};
-  EXPECT_EQ(ObjectModel::Get().ImplementationsOf(kTestPlugInID), expected);
-  for (ImplementationID id : expected) {
-    const ImplementationFactory* factory = ObjectModel::Get().FindImplementation(id);
-    ASSERT_NE(factory, nullptr);
-    EXPECT_EQ(factory->readWrite != nullptr, id == kTestValueImpl) << std::hex << id;
-  }
-  EXPECT_TRUE(LoadReport::Problems().empty());
-}
-
 TEST_F(PlugInLoadingTest, StartUpAndShutDownServicesRunAndQuitTakesThePlugInAway) {
   Install(TestModule("TestPlugIn"), "Test.pln");
   ASSERT_TRUE(Start());
+  EXPECT_FALSE(Start()) << "the host starts once";
   ASSERT_EQ(AlertLog::Records().size(), 1u);
   EXPECT_EQ(AlertLog::Records()[0].kind, AlertRecord::kWarning);
   EXPECT_EQ(AlertLog::Records()[0].message.GetUTF8String(), "Test module started");
@@ -214,17 +211,9 @@ TEST_F(PlugInLoadingTest, AMissingPlugInsFolderIsReportedAndTheHostRunsWithout) 
 }
 
 // The test plug-in adds its stored value to the session workspace.
-int32 WorkspaceValue() {
+InterfacePtr<ITestValue> WorkspaceValue() {
   InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
-  InterfacePtr<ITestValue> value(workspace, ITestValue::kDefaultIID);
-  return value ? value->Get() : -1;
-}
-
-void SetWorkspaceValue(int32 v) {
-  InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
-  InterfacePtr<ITestValue> value(workspace, ITestValue::kDefaultIID);
-  ASSERT_NE(value.get(), nullptr);
-  value->Set(v);
+  return InterfacePtr<ITestValue>(workspace, ITestValue::kDefaultIID);
 }
 
 TEST_F(PlugInLoadingTest, TheSessionWorkspaceIsADatabaseObjectKeptFromSessionToSession) {
@@ -234,27 +223,25 @@ TEST_F(PlugInLoadingTest, TheSessionWorkspaceIsADatabaseObjectKeptFromSessionToS
   ASSERT_NE(workspace.get(), nullptr);
   EXPECT_EQ(GetDataBase(workspace), HostSession::WorkspaceDatabase());
   workspace.reset();
-  EXPECT_EQ(WorkspaceValue(), 0);
-  SetWorkspaceValue(41);
+  ASSERT_TRUE(WorkspaceValue());
+  EXPECT_EQ(WorkspaceValue()->Get(), 0);
+  WorkspaceValue()->Set(41);
   HostApplication::Quit();
   const std::string saved = fFolder.File("roaming/Vantelle/Session Workspace.vtd");
   ASSERT_TRUE(fs::exists(saved));
 
   ASSERT_TRUE(Start());
-  EXPECT_EQ(WorkspaceValue(), 41);
+  ASSERT_TRUE(WorkspaceValue());
+  EXPECT_EQ(WorkspaceValue()->Get(), 41);
   EXPECT_EQ(HostSession::WorkspaceDatabase()->IsModified(), kFalse);
   HostApplication::Quit();
 
   std::ofstream(saved, std::ios::binary | std::ios::trunc) << "damaged";
   ASSERT_TRUE(Start());
-  EXPECT_EQ(WorkspaceValue(), 0) << "a damaged workspace is replaced by a new one";
+  ASSERT_TRUE(WorkspaceValue());
+  EXPECT_EQ(WorkspaceValue()->Get(), 0) << "a damaged workspace is replaced by a new one";
   ASSERT_EQ(LoadReport::Problems().size(), 1u);
   EXPECT_NE(LoadReport::Problems()[0].find("a new session workspace is used"), std::string::npos);
-}
-
-TEST_F(PlugInLoadingTest, TheHostStartsOnce) {
-  ASSERT_TRUE(Start());
-  EXPECT_FALSE(Start());
 }
 
 }  // namespace

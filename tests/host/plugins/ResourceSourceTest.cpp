@@ -78,6 +78,7 @@ TEST(ResourceSourceTest, MistakesAreReportedWithTheirLine) {
       {"end\n", "1: \"end\" without a block"},
       {"class 1\nend now\n", "2: \"end\" stands alone"},
       {"data ICO 1 \"x\"\n", "1: expected: data TYPE ID \"file\" (TYPE of four characters)"},
+      {"\nstrings\n k \"v\"\n", " the strings block begun on line 2 has no \"end\""},
   };
   for (const Case& c : cases) {
     PlugInResources r;
@@ -85,13 +86,6 @@ TEST(ResourceSourceTest, MistakesAreReportedWithTheirLine) {
     EXPECT_FALSE(ParseText(c.text, &r, &error)) << c.text;
     EXPECT_EQ(error, std::string("test.vrc:") + c.message) << c.text;
   }
-}
-
-TEST(ResourceSourceTest, AnOpenBlockAtTheEndIsReported) {
-  PlugInResources r;
-  std::string error;
-  EXPECT_FALSE(ParseText("\nstrings\n k \"v\"\n", &r, &error));
-  EXPECT_EQ(error, "test.vrc: the strings block begun on line 2 has no \"end\"");
 }
 
 TEST(ResourceSourceTest, FilesTogetherMustNameThePlugInOnceAndRepeatNothing) {

@@ -23,17 +23,6 @@ class AssignDataFrameTest : public AssignFixture {
     fFrame = TextFrame(Page(0), "old entries");
     Doc().ClearHistory();
   }
-  // The names of the undo steps, newest first, undoing each.
-  std::vector<std::string> UndoAll() {
-    std::vector<std::string> names;
-    while (Doc().CanUndo()) {
-      PMString name = Doc().GetUndoName();
-      name.Translate();
-      names.push_back(name.GetUTF8String());
-      EXPECT_TRUE(Doc().Undo());
-    }
-    return names;
-  }
   void ExpectUnassigned() {
     EXPECT_EQ(MarkerOf(fFrame), "none");
     EXPECT_EQ(LookOf(fFrame), kNewItemLook);

@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "IDocument.h"
 #include "IGraphicAttributes.h"
@@ -102,6 +103,18 @@ class AssignFixture : public CatalogueFixture {
       InterfacePtr<ISwatch> swatch(DB(), list->GetNthSwatchUID(i), IID_ISWATCH);
       if (swatch->GetName() == PMString(name)) return list->RemoveSwatch(list->GetNthSwatchUID(i));
     }
+  }
+
+  // The names of the undo steps, newest first, undoing each.
+  std::vector<std::string> UndoAll() const {
+    std::vector<std::string> names;
+    while (Doc().CanUndo()) {
+      PMString name = Doc().GetUndoName();
+      name.Translate();
+      names.push_back(name.GetUTF8String());
+      EXPECT_TRUE(Doc().Undo());
+    }
+    return names;
   }
 
   // Assigns with slug position 0.

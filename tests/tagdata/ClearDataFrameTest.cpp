@@ -67,16 +67,10 @@ TEST_F(ClearDataFrameTest, UndoBringsTheDataFrameBackStepByStepOrAsOneSequence) 
   Doc().ClearHistory();
 
   ASSERT_EQ(ClearDataFrame(Ref(frame)), kSuccess);
-  std::vector<std::string> steps;
-  while (Doc().CanUndo()) {
-    PMString name = Doc().GetUndoName();
-    name.Translate();
-    steps.push_back(name.GetUTF8String());
-    ASSERT_TRUE(Doc().Undo());
-  }
-  EXPECT_EQ(steps, (std::vector<std::string>{"Delete Text", "Apply Attributes", "Apply Attributes",
-                                             "Opacity", "Non-Printing", "Remove Adornment",
-                                             "Remove Adornment", "Set Tag Data"}));
+  EXPECT_EQ(UndoAll(),
+            (std::vector<std::string>{"Delete Text", "Apply Attributes", "Apply Attributes",
+                                      "Opacity", "Non-Printing", "Remove Adornment",
+                                      "Remove Adornment", "Set Tag Data"}));
   EXPECT_EQ(MarkerOf(frame), "F");
   EXPECT_EQ(LookOf(frame), look);
   EXPECT_EQ(StoryOf(frame), text);

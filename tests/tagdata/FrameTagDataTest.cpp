@@ -63,6 +63,11 @@ TEST_F(FrameTagDataTest, RecordListIsOwnedSizedByItsBlockAndCopiedAsItIsNow) {
   EXPECT_EQ(data->GetRecordListSize(), 0u);
 }
 
+// Empty key fields, the number and the list.
+void SetAllEmpty(IVantelleFrameTagData* d, int32 number, void* list) {
+  d->SetAll(PMString(), PMString(), PMString(), PMString(), number, list);
+}
+
 // Which setter calls of the persistent tag data record an undo step (through PreDirty).
 struct PreDirtyCase {
   const char* name;
@@ -89,21 +94,12 @@ TEST_F(FrameTagDataTest, PersistentSettersRecordOnlyRealChanges) {
       {"transient text", nullptr, [&](auto* d) { d->SetTransientText(same); }, true},
       {"no list to no list", nullptr, [](auto* d) { d->SetRecordList(nullptr); }, true},
       {"the list held", holdList, [](auto* d) { d->SetRecordList(d->GetRecordList()); }, true},
-      {"set all unchanged", holdList,
-       [&](auto* d) {
-         d->SetAll(PMString(), PMString(), PMString(), PMString(), 0, d->GetRecordList());
-       },
+      {"set all unchanged", holdList, [](auto* d) { SetAllEmpty(d, 0, d->GetRecordList()); },
        false},
       {"set all with an equal copy", holdList,
-       [&](auto* d) {
-         d->SetAll(PMString(), PMString(), PMString(), PMString(), 0, d->CopyRecordList());
-       },
-       true},
+       [](auto* d) { SetAllEmpty(d, 0, d->CopyRecordList()); }, true},
       {"set all with another number", holdList,
-       [&](auto* d) {
-         d->SetAll(PMString(), PMString(), PMString(), PMString(), 7, d->GetRecordList());
-       },
-       true},
+       [](auto* d) { SetAllEmpty(d, 7, d->GetRecordList()); }, true},
   };
   for (const PreDirtyCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -167,8 +163,7 @@ TEST_F(FrameTagDataTest, ReadingTakesTheStoredListOrNone) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    data->SetAll(PMString(), PMString(), PMString(), PMString(), 0,
-                 c.held ? BlockFromHex(c.held) : nullptr);
+    SetAllEmpty(data, 0, c.held ? BlockFromHex(c.held) : nullptr);
     const uint64 bytesBefore = Memory()->LiveBytes();
     Memory()->FailAllocation(c.failing);
     EXPECT_EQ(ReadStoredBytes(frame, c.bytes), c.read);

@@ -118,13 +118,21 @@ TEST_F(TagRecordSourceTest, FailedWritesAndOtherSourcesTouchNothing) {
   EXPECT_EQ(ListHexOf(frame), "null");
 }
 
+// A write that cannot grow the list changes nothing; one that can is an undoable step.
 TEST_F(TagRecordSourceTest, DocumentListLivesInTheDocumentPreferences) {
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "absent");
   ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kA, "0A0B"));
+  Document().ClearHistory();
+  const uint64 live = Memory()->LiveBlocks();
+  MemBlock data = BlockFromHex("0C");
+  Memory()->FailAllocation(2);  // the list's copy succeeds, the grown list does not
+  EXPECT_FALSE(WriteTagRecord(DocumentRef(), kTagRecordSourceDocument, kB, data, 1));
+  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_EQ(Memory()->LiveBlocks(), live);
+
   ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kB, "0C"));
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "0A0B");
   EXPECT_TRUE(Document().IsModified());
-
   InterfacePtr<IDocument> document(DocumentRef());
   InterfacePtr<IVantelleDocPrefs> prefs(document->GetWorkspaceRef());
   MemBlock list = static_cast<MemBlock>(prefs->GetTagData());
@@ -134,18 +142,6 @@ TEST_F(TagRecordSourceTest, DocumentListLivesInTheDocumentPreferences) {
   ASSERT_TRUE(Document().Undo());
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kB), "absent");
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "0A0B");
-}
-
-TEST_F(TagRecordSourceTest, DocumentWriteThatCannotGrowChangesNothing) {
-  ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kA, "01"));
-  Document().ClearHistory();
-  const uint64 live = Memory()->LiveBlocks();
-  MemBlock data = BlockFromHex("02");
-  Memory()->FailAllocation(2);  // the list's copy succeeds, the grown list does not
-  EXPECT_FALSE(WriteTagRecord(DocumentRef(), kTagRecordSourceDocument, kB, data, 1));
-  EXPECT_FALSE(Document().CanUndo());
-  EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "01");
-  EXPECT_EQ(Memory()->LiveBlocks(), live);
 }
 
 // Every allocation of a write fails in turn: whatever the outcome, the written block and every

@@ -11,6 +11,7 @@ build: deps
 demo: build
 	build/debug/host/app/vantelle parse examples/prices.dataframe
 	build/debug/host/app/vantelle parse --format hex examples/prices.dataframe
+	build/debug/host/app/vantelle run examples/catalogue.vts
 
 test: build
 	ctest --preset debug

@@ -11,7 +11,7 @@ build: deps
 demo: build
 	build/debug/host/app/vantelle parse examples/prices.dataframe
 	build/debug/host/app/vantelle parse --format hex examples/prices.dataframe
-	build/debug/host/app/vantelle run examples/catalogue.vts
+	build/debug/host/app/vantelle run examples/data-frames.vts
 
 test: build
 	ctest --preset debug

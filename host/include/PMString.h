@@ -13,7 +13,11 @@ class IPMStream;
 class HOST_API PMString : public UnicodeSavvyString {
  public:
   // Which ends StripWhiteSpace trims. White space is the Unicode White_Space set.
-  enum StripMode { kLeadingWhiteSpace = 0, kTrailingWhiteSpace = 1, kLeadingAndTrailingWhiteSpace = 2 };
+  enum StripMode {
+    kLeadingWhiteSpace = 0,
+    kTrailingWhiteSpace = 1,
+    kLeadingAndTrailingWhiteSpace = 2
+  };
 
   PMString() = default;
   // From 8-bit platform text (Mac Roman), NUL-terminated.
@@ -31,7 +35,9 @@ class HOST_API PMString : public UnicodeSavvyString {
   // Writes a length byte and up to min(255, bufferSize - 1) bytes of 8-bit text.
   void GetPString(uint8* buffer, int32 bufferSize) const;
 
-  int32 IndexOfString(const PMString& what, int32 pos = 0) const { return IndexOfUnits(what.fText, pos); }
+  int32 IndexOfString(const PMString& what, int32 pos = 0) const {
+    return IndexOfUnits(what.fText, pos);
+  }
   int32 IndexOfWChar(textchar c, int32 pos = 0) const { return IndexOfUnit(c, pos); }
 
   // Inserts at a position (clamped to the text).

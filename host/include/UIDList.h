@@ -9,7 +9,9 @@ class HOST_API UIDList {
  public:
   UIDList() = default;
   explicit UIDList(IDataBase* db) : fDataBase(db) {}
-  explicit UIDList(const UIDRef& ref) : fDataBase(ref.GetDataBase()) { fUIDs.push_back(ref.GetUID()); }
+  explicit UIDList(const UIDRef& ref) : fDataBase(ref.GetDataBase()) {
+    fUIDs.push_back(ref.GetUID());
+  }
 
   IDataBase* GetDataBase() const { return fDataBase; }
   int32 Length() const { return static_cast<int32>(fUIDs.size()); }

@@ -32,16 +32,24 @@ const std::array<uint8, 0x10000>& EncodeTable() {
   return table;
 }
 
-bool IsHighSurrogate(textchar c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(textchar c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsHighSurrogate(textchar c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(textchar c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 }  // namespace
 
 namespace PlatformEncoding {
 
-textchar DecodeByte(uint8 byte) { return byte < 0x80 ? byte : kHighHalf[byte - 0x80]; }
+textchar DecodeByte(uint8 byte) {
+  return byte < 0x80 ? byte : kHighHalf[byte - 0x80];
+}
 
-uint8 EncodeChar(textchar c) { return EncodeTable()[c]; }
+uint8 EncodeChar(textchar c) {
+  return EncodeTable()[c];
+}
 
 std::string Encode(const std::u16string& text) {
   const auto& table = EncodeTable();

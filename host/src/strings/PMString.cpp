@@ -7,18 +7,22 @@
 
 namespace {
 
-textchar FoldAscii(textchar c) { return (c >= 'A' && c <= 'Z') ? static_cast<textchar>(c + 32) : c; }
+textchar FoldAscii(textchar c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<textchar>(c + 32) : c;
+}
 
 }  // namespace
 
 // The Unicode White_Space property.
 bool16 PMString::IsWhiteSpaceChar(textchar c) {
   return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
-         c == 0x205F || c == 0x3000;
+         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+         c == 0x3000;
 }
 
-PMString::PMString(const char* cString) { SetCString(cString); }
+PMString::PMString(const char* cString) {
+  SetCString(cString);
+}
 
 PMString::PMString(const WideString& wide) : UnicodeSavvyString(wide.GetUTF16()) {}
 
@@ -40,7 +44,9 @@ int32 PMString::GetCString(char* buffer, int32 bufferSize) const {
   return static_cast<int32>(n);
 }
 
-std::string PMString::GetPlatformString() const { return PlatformEncoding::Encode(fText); }
+std::string PMString::GetPlatformString() const {
+  return PlatformEncoding::Encode(fText);
+}
 
 void PMString::GetPString(uint8* buffer, int32 bufferSize) const {
   if (!buffer || bufferSize <= 0) return;

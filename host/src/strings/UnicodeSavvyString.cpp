@@ -6,7 +6,9 @@ namespace {
 
 constexpr UTF32TextChar kReplacement = 0xFFFD;
 
-bool IsSurrogate(UTF32TextChar c) { return c >= 0xD800 && c <= 0xDFFF; }
+bool IsSurrogate(UTF32TextChar c) {
+  return c >= 0xD800 && c <= 0xDFFF;
+}
 
 void AppendUTF8(std::string& out, UTF32TextChar c) {
   if (c < 0x80) {

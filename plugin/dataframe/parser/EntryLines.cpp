@@ -67,7 +67,8 @@ int32 RemoveSeparatorEscapes(PMString& string, const PMString& escape, const PMS
   for (;;) {
     size_t found = units.find(pattern, from);
     if (found == std::u16string::npos) break;
-    int64 shrunkPosition = static_cast<int64>(found) - int64{count} * int64(escapeLength);
+    int64 shrunkPosition =
+        static_cast<int64>(found) - int64{count} * static_cast<int64>(escapeLength);
     if (shrunkPosition >= end) break;
     keep(found);
     read = found + escapeLength;

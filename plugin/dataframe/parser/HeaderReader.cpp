@@ -1,7 +1,5 @@
 #include "dataframe/parser/HeaderReader.h"
 
-#include <string>
-
 namespace {
 
 // The attribute literal keyword="value" as it stands in a header.
@@ -61,8 +59,9 @@ void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameSc
 }
 
 PMString ExtractDataFrameBody(const PMString& text) {
+  const PMString closer(kDataFrameHeaderCloser);
   int32 opener = text.IndexOfString(PMString(kDataFrameHeaderOpener));
-  int32 closer = opener < 0 ? -1 : text.IndexOfString(PMString(kDataFrameHeaderCloser), opener);
-  if (closer < 0) return text;
-  return text.Substring(closer + 2);
+  int32 headerEnd = opener < 0 ? -1 : text.IndexOfString(closer, opener);
+  if (headerEnd < 0) return text;
+  return text.Substring(headerEnd + closer.CharCount());
 }

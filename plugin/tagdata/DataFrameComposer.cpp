@@ -4,16 +4,17 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-// Indexed by type.
+// Indexed by type. Kept whole, one hint a line, so that each reads as the text it writes.
+// clang-format off
 constexpr const char* kEntryHints[kDataFrameTypeCount] = {
     "<!-- Enter one Label,Value or Label:Value per line -->",
-    "<!-- Enter one entry as Level1,Level2,Level3,Level4 or Level1:Level2:Level3:Level4 per "
-    "line -->",
+    "<!-- Enter one entry as Level1,Level2,Level3,Level4 or Level1:Level2:Level3:Level4 per line -->",
     "<!-- Enter one MFG Name per line -->",
     "<!-- Enter one AuxKey per line -->",
     "<!-- Optional: Enter one Label,Value or Label:Value per line -->",
     "<!-- Optional: Enter one Label,Value or Label:Value per line -->",
 };
+// clang-format on
 
 template <int N>
 const char* Keyword(const char* const (&keywords)[N], int16 value) {

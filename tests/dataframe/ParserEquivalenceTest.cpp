@@ -27,7 +27,7 @@ const std::u16string kPieces[] = {
 
 class Generator {
  public:
-  explicit Generator(uint32 seed) : fRandom(seed) {}
+  explicit Generator(uint32 start) : fRandom(start) {}
 
   PMString Text(size_t maxPieces) {
     std::u16string text;

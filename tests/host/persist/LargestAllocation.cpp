@@ -1,6 +1,6 @@
 // Replaces operator new and delete for the whole test program; they forward to malloc and free,
-// and note the largest request while a probe is armed. The array and nothrow forms call these by
-// default.
+// and note the largest request while a probe is armed. Every form is replaced, nothrow and array
+// ones included: a sanitizer runtime brings its own, which must never meet our delete.
 #include "LargestAllocation.h"
 
 #include <cstdlib>
@@ -35,5 +35,26 @@ void operator delete(void* p) noexcept {
   std::free(p);
 }
 void operator delete(void* p, size_t) noexcept {
+  std::free(p);
+}
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void* operator new[](size_t size) {
+  return operator new(size);
+}
+void* operator new[](size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
   std::free(p);
 }

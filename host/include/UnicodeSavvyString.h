@@ -31,6 +31,11 @@ class HOST_API UnicodeSavvyString {
 
   // UTF-8 form, lone surrogates as U+FFFD.
   std::string GetUTF8String() const;
+  // Appends one Unicode scalar value to UTF-8 bytes.
+  static void AppendUTF8(std::string& out, UTF32TextChar c);
+  // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+  static bool16 IsValidUTF8(const std::string& bytes);
+
   // Replaces the text by decoded UTF-8. Answers kFalse, and leaves the text empty, for input that
   // is not well-formed UTF-8.
   bool16 SetUTF8String(const std::string& utf8);

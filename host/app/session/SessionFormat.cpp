@@ -6,24 +6,6 @@
 
 namespace {
 
-void AppendUTF8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 void AppendEscapedUnit(std::string& out, char16_t unit) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(unit));
@@ -65,12 +47,13 @@ std::string JsonQuote(const std::u16string& text) {
     if (u < 0x20 || u == 0x7F) {
       AppendEscapedUnit(out, u);
     } else if (IsHigh(u) && i + 1 < text.size() && IsLow(text[i + 1])) {
-      AppendUTF8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
+      UnicodeSavvyString::AppendUTF8(
+          out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
       ++i;
     } else if (IsHigh(u) || IsLow(u)) {
       AppendEscapedUnit(out, u);
     } else {
-      AppendUTF8(out, u);
+      UnicodeSavvyString::AppendUTF8(out, u);
     }
   }
   out += '"';

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "UnicodeSavvyString.h"
+
 namespace {
 
 bool IsBlank(char c) {
@@ -11,56 +13,6 @@ bool IsBlank(char c) {
 bool IsKeyChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
          c == '_';
-}
-
-// Checks the whole line once, so that every later step may treat it as UTF-8.
-bool IsValidUTF8(const std::string& text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    size_t extra = 0;
-    uint32_t value = 0;
-    uint32_t minimum = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1, value = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2, value = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3, value = lead & 0x07, minimum = 0x10000;
-    } else {
-      return false;
-    }
-    if (text.size() - i <= extra) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      value = (value << 6) | (next & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
-    i += extra + 1;
-  }
-  return true;
-}
-
-void AppendUTF8(std::string& out, uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 int HexValue(char c) {
@@ -174,7 +126,7 @@ class LineScanner {
     if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
       return Fail("\\u{...} is not a Unicode scalar value");
     }
-    AppendUTF8(out, value);
+    UnicodeSavvyString::AppendUTF8(out, value);
     return true;
   }
 
@@ -191,7 +143,7 @@ class LineScanner {
 }  // namespace
 
 bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>& words, std::string& error) {
-  if (!IsValidUTF8(line)) {
+  if (!UnicodeSavvyString::IsValidUTF8(line)) {
     error = "line is not valid UTF-8";
     return false;
   }

@@ -10,7 +10,36 @@ bool IsSurrogate(UTF32TextChar c) {
   return c >= 0xD800 && c <= 0xDFFF;
 }
 
-void AppendUTF8(std::string& out, UTF32TextChar c) {
+// Decodes the UTF-8 sequence at p; answers its length in bytes, or 0 when it is not well formed.
+size_t DecodeUTF8(const unsigned char* p, const unsigned char* end, UTF32TextChar& c) {
+  unsigned char lead = *p;
+  if (lead < 0x80) {
+    c = lead;
+    return 1;
+  }
+  size_t extra;
+  UTF32TextChar minimum;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1, c = lead & 0x1F, minimum = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2, c = lead & 0x0F, minimum = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3, c = lead & 0x07, minimum = 0x10000;
+  } else {
+    return 0;
+  }
+  if (static_cast<size_t>(end - p) <= extra) return 0;
+  for (size_t i = 1; i <= extra; ++i) {
+    if ((p[i] & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (p[i] & 0x3F);
+  }
+  if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) return 0;
+  return extra + 1;
+}
+
+}  // namespace
+
+void UnicodeSavvyString::AppendUTF8(std::string& out, UTF32TextChar c) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
   } else if (c < 0x800) {
@@ -27,8 +56,6 @@ void AppendUTF8(std::string& out, UTF32TextChar c) {
     out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
   }
 }
-
-}  // namespace
 
 void UnicodeSavvyString::AppendUTF32TextChar(UTF32TextChar c) {
   if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
@@ -78,42 +105,26 @@ bool16 UnicodeSavvyString::SetUTF8String(const std::string& utf8) {
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const auto* end = p + utf8.size();
   while (p < end) {
-    unsigned char lead = *p;
-    if (lead < 0x80) {
-      fText.push_back(lead);
-      ++p;
-      continue;
-    }
-    int extra;
-    UTF32TextChar c;
-    UTF32TextChar minimum;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1, c = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2, c = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3, c = lead & 0x07, minimum = 0x10000;
-    } else {
-      fText.clear();
-      return kFalse;
-    }
-    if (end - p <= extra) {
-      fText.clear();
-      return kFalse;
-    }
-    for (int i = 1; i <= extra; ++i) {
-      if ((p[i] & 0xC0) != 0x80) {
-        fText.clear();
-        return kFalse;
-      }
-      c = (c << 6) | (p[i] & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) {
+    UTF32TextChar c = 0;
+    size_t length = DecodeUTF8(p, end, c);
+    if (length == 0) {
       fText.clear();
       return kFalse;
     }
     AppendUTF32TextChar(c);
-    p += extra + 1;
+    p += length;
+  }
+  return kTrue;
+}
+
+bool16 UnicodeSavvyString::IsValidUTF8(const std::string& bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* end = p + bytes.size();
+  while (p < end) {
+    UTF32TextChar c = 0;
+    size_t length = DecodeUTF8(p, end, c);
+    if (length == 0) return kFalse;
+    p += length;
   }
   return kTrue;
 }

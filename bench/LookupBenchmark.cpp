@@ -15,14 +15,13 @@
 #include "IPageList.h"
 #include "IVantelleModule.h"
 #include "InterfacePtr.h"
-#include "app/HostApplication.h"
+#include "app/Host.h"
 #include "database/Database.h"
 #include "dataframe/DataFrameTypes.h"
 #include "dataframe/memory/MemBlocks.h"
 #include "document/DocumentFactory.h"
 #include "document/LayoutCommands.h"
 #include "frame/PlugIn.h"
-#include "plugins/PlugInLoader.h"
 #include "tagdata/DataFrameMarker.h"
 #include "tagdata/TagRecordSource.h"
 
@@ -130,8 +129,10 @@ BENCHMARK(BM_ReadDataFramesRequest)
 int main(int argc, char** argv) {
   const std::string folder = std::filesystem::temp_directory_path() / "vantelle-lookup-bench";
   std::filesystem::create_directories(folder);
-  if (!HostApplication::StartWith({"", folder, folder}, [] {
-        return PlugInLoader::AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(VANTELLE_MODULE_PATH));
+  Host host;
+  if (!host.StartWith({"", folder, folder}, [&host] {
+        return host.PlugIns().AdoptLinkedPlugIn(GetPlugIn(),
+                                                IDFile::FromUTF8(VANTELLE_MODULE_PATH));
       })) {
     std::fprintf(stderr, "the host could not start\n");
     return 1;
@@ -140,6 +141,5 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   gBuilt.clear();
-  HostApplication::Quit();
   return 0;
 }

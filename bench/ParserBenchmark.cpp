@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "LabelsText.h"
+#include "app/Host.h"
 #include "dataframe/parser/DataFrameParser.h"
-#include "session/HostSession.h"
 
 namespace {
 
@@ -51,11 +51,11 @@ BENCHMARK(ParseLabels)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmar
 }  // namespace
 
 int main(int argc, char** argv) {
-  HostSession::Start();  // memory blocks come from the session's memory service
+  Host host;
+  host.Session().Start();  // memory blocks come from the session's memory service
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  HostSession::End();
   return 0;
 }

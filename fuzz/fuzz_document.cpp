@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Host.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
-#include "session/HostSession.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ void ReadAndResave(const uint8* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static ISession* session = HostSession::Start();
-  (void)session;
+  static Host host;
+  host.Session().Start();
   ReadAndResave(data, size);
   if (size >= 4) {
     std::vector<uint8> fixed(data, data + size);

@@ -18,10 +18,10 @@
 #include "InterfacePtr.h"
 #include "TextIterator.h"
 #include "UtilsBoss.h"
+#include "app/Host.h"
 #include "document/DocumentFactory.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
-#include "session/HostSession.h"
 
 namespace {
 
@@ -68,8 +68,8 @@ void OpenAndWalk(const uint8* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static ISession* session = HostSession::Start();
-  (void)session;
+  static Host host;
+  host.Session().Start();
   if (size < 4) return 0;
   std::vector<uint8> fixed(data, data + size);
   const uint32 crc = Crc32(fixed.data(), size - 4);

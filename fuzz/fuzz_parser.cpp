@@ -10,9 +10,9 @@
 #include <string>
 
 #include "ISessionMemoryService.h"
+#include "app/Host.h"
 #include "dataframe/ReferenceParser.h"
 #include "dataframe/parser/DataFrameParser.h"
-#include "session/HostSession.h"
 
 namespace {
 
@@ -103,12 +103,13 @@ void CompareLinesWithReference(const PMString& body) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  HostSession::Start();
+  static Host host;
+  host.Session().Start();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  ISessionMemoryService* memory = HostSession::MemoryService();
+  ISessionMemoryService* memory = Host::Get().Session().MemoryService();
   const uint64 blocksBefore = memory->LiveBlocks();
   FuzzInput input = Decode(data, size);
 

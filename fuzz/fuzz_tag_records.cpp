@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "ISessionMemoryService.h"
+#include "app/Host.h"
 #include "dataframe/memory/MemBlocks.h"
-#include "session/HostSession.h"
 #include "tagdata/TagRecordLayout.h"
 #include "tagdata/TagRecordList.h"
 
@@ -61,8 +61,9 @@ uint32 PickKey(FuzzedDataProvider& input) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8* bytes, size_t size) {
-  HostSession::Start();
-  ISessionMemoryService* memory = HostSession::MemoryService();
+  static Host host;
+  host.Session().Start();
+  ISessionMemoryService* memory = host.Session().MemoryService();
   const uint64 blocksBefore = memory->LiveBlocks();
   FuzzedDataProvider input(bytes, size);
 

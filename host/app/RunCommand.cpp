@@ -6,8 +6,7 @@
 #include "Commands.h"
 #include "SessionFormat.h"
 #include "SessionRunner.h"
-#include "app/HostApplication.h"
-#include "ui/AlertLog.h"
+#include "app/Host.h"
 
 namespace {
 
@@ -53,18 +52,16 @@ bool ReadOptions(const CommandArgs& args, HostOptions& options, CommandArgs& res
 
 // Runs the script with the host started, alerts shown on standard error as they come.
 int RunWithHost(const HostOptions& options, std::istream& script, bool keepGoing) {
-  if (!HostApplication::Start(options)) {
+  Host host;
+  if (!host.Start(options)) {
     std::cerr << "vantelle: the host could not start\n";
     return kSessionFailed;
   }
-  AlertLog::SetListener([](const AlertRecord& alert) {
+  host.Alerts().SetListener([](const AlertRecord& alert) {
     std::cerr << "alert " << AlertLog::KindName(alert.kind) << ' '
               << JsonQuote(alert.message.GetUTF16()) << '\n';
   });
-  const int result = RunSessionScript(script, std::cout, std::cerr, keepGoing);
-  AlertLog::SetListener(nullptr);
-  HostApplication::Quit();
-  return result;
+  return RunSessionScript(script, std::cout, std::cerr, keepGoing);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "frame/PlugIn.h"
 #include "frame/VantelleID.h"
 #include "host/persist/TempFolder.h"
-#include "objectmodel/ObjectModel.h"
 #include "platform/Platform.h"
 #include "support/PlugInHostTest.h"
 
@@ -58,10 +57,9 @@ TEST(PlugInEntryTest, TheModulesPlugInObjectAnswersInSlotOrder) {
 }
 
 TEST(PlugInEntryTest, RegisteringWithoutASessionRegistersNothing) {
-  HostSession::End();
-  const size_t before = ObjectModel::Get().ImplementationsOf(kVantellePluginID).size();
+  Host host;
   GetPlugIn()->Register(kVantellePluginID);
-  EXPECT_EQ(ObjectModel::Get().ImplementationsOf(kVantellePluginID).size(), before);
+  EXPECT_TRUE(host.Model().ImplementationsOf(kVantellePluginID).empty());
 }
 
 TEST(PlugInEntryTest, TheLinkedPlugInNamesTheTestProgramAsItsFile) {
@@ -83,7 +81,7 @@ TEST_F(PlugInRegistrationTest, TheWalkHandsTheHostTheTableNewestFirst) {
   const std::set<ImplementationID> persistent = {kVantelleAppPrefsImpl, kVantelleDocPrefsImpl,
                                                  kVantelleFrameTagDataPersistImpl};
   const std::vector<ImplementationID> registered =
-      ObjectModel::Get().ImplementationsOf(kVantellePluginID);
+      TheHost().Model().ImplementationsOf(kVantellePluginID);
   std::vector<ImplementationID> walked;
   for (const ImplementationRegistration* r = ImplementationRegistration::Head(); r; r = r->next) {
     walked.push_back(r->implementationID);
@@ -97,7 +95,7 @@ TEST_F(PlugInRegistrationTest, TheWalkHandsTheHostTheTableNewestFirst) {
   for (ImplementationID id : registered) {
     const bool stored = persistent.count(id) != 0;
     ASSERT_TRUE(stored || transient.count(id)) << std::hex << id << " is not in the table";
-    EXPECT_EQ(ObjectModel::Get().FindImplementation(id)->readWrite != nullptr, stored)
+    EXPECT_EQ(TheHost().Model().FindImplementation(id)->readWrite != nullptr, stored)
         << std::hex << id;
   }
 }

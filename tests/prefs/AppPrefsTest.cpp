@@ -7,13 +7,10 @@
 #include "IVantelleAppPrefs.h"
 #include "IWorkspace.h"
 #include "InterfacePtr.h"
-#include "app/HostApplication.h"
+#include "app/Host.h"
 #include "database/Database.h"
 #include "frame/PlugIn.h"
 #include "host/persist/TempFolder.h"
-#include "plugins/LoadReport.h"
-#include "plugins/PlugInLoader.h"
-#include "session/HostSession.h"
 #include "tagdata/PartBytes.h"
 #include "tagdata/TagRecordBytes.h"
 
@@ -24,7 +21,6 @@ namespace {
 class AppPrefsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    HostSession::End();  // a session that a plain host test left running
     std::filesystem::create_directories(fFolder.File("app"));
     std::filesystem::create_directories(fFolder.File("roaming"));
   }
@@ -32,17 +28,17 @@ class AppPrefsTest : public ::testing::Test {
 
   void Start() {
     const HostOptions options{"", fFolder.File("app"), fFolder.File("roaming")};
-    ASSERT_TRUE(HostApplication::StartWith(options, [] {
-      return PlugInLoader::AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(VANTELLE_MODULE_PATH));
+    ASSERT_TRUE(fHost.StartWith(options, [this] {
+      return fHost.PlugIns().AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(VANTELLE_MODULE_PATH));
     }));
     fStarted = true;
   }
   void Quit() {
     if (!fStarted) return;
     fStarted = false;
-    HostApplication::Quit();
+    fHost.Quit();
   }
-  uint64 LiveBlocks() const { return HostSession::MemoryService()->LiveBlocks(); }
+  uint64 LiveBlocks() { return fHost.Session().MemoryService()->LiveBlocks(); }
 
   InterfacePtr<IVantelleAppPrefs> Prefs() const {
     InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
@@ -68,8 +64,9 @@ class AppPrefsTest : public ::testing::Test {
     return {};
   }
 
- private:
+ protected:
   TempFolder fFolder;
+  Host fHost;
   bool fStarted = false;
 };
 
@@ -85,7 +82,7 @@ TEST_F(AppPrefsTest, DataIsACopyAndAnEmptyBlockIsData) {
   EXPECT_EQ(DataHex(), "");
   SetData("C0FFEE");
   EXPECT_EQ(DataHex(), "C0FFEE");
-  EXPECT_TRUE(HostSession::WorkspaceDatabase()->IsModified());
+  EXPECT_TRUE(fHost.Session().WorkspaceDatabase()->IsModified());
   SetData(nullptr);
   EXPECT_EQ(DataHex(), "null");
   // The object holds its one block, whatever it was given before.
@@ -98,7 +95,7 @@ TEST_F(AppPrefsTest, DataIsKeptFromOneSessionToTheNextAndADamagedSaveGivesDefaul
   Quit();
   Start();
   EXPECT_EQ(DataHex(), "0102030405");
-  EXPECT_TRUE(LoadReport::Problems().empty());
+  EXPECT_TRUE(fHost.Report().Problems().empty());
   Quit();
 
   const std::filesystem::path saved = SavedWorkspace();
@@ -106,7 +103,7 @@ TEST_F(AppPrefsTest, DataIsKeptFromOneSessionToTheNextAndADamagedSaveGivesDefaul
   std::filesystem::resize_file(saved, std::filesystem::file_size(saved) / 2);
   Start();
   EXPECT_EQ(DataHex(), "null");
-  EXPECT_FALSE(LoadReport::Problems().empty()) << "a warning about the damaged workspace";
+  EXPECT_FALSE(fHost.Report().Problems().empty()) << "a warning about the damaged workspace";
 }
 
 }  // namespace

@@ -1,18 +1,18 @@
-// A test that runs inside a host session and proves that it leaves no memory block behind.
+// A test that runs inside a host session of its own and proves that it leaves no memory block
+// behind.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "ISessionMemoryService.h"
-#include "session/HostSession.h"
+#include "app/Host.h"
 
 class HostTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    HostSession::Start();
-    fMemory = HostSession::MemoryService();
+    fHost.Session().Start();
+    fMemory = fHost.Session().MemoryService();
     ASSERT_NE(fMemory, nullptr);
-    fMemory->FailAllocation(0);
     fBlocksBefore = fMemory->LiveBlocks();
     fBytesBefore = fMemory->LiveBytes();
   }
@@ -22,9 +22,11 @@ class HostTest : public ::testing::Test {
     EXPECT_EQ(fMemory->LiveBytes(), fBytesBefore) << "memory block bytes leaked";
   }
 
+  Host& TheHost() { return fHost; }
   ISessionMemoryService* Memory() const { return fMemory; }
 
  private:
+  Host fHost;
   ISessionMemoryService* fMemory = nullptr;
   uint64 fBlocksBefore = 0;
   uint64 fBytesBefore = 0;

@@ -10,6 +10,7 @@
 #include "IClassIDData.h"
 #include "IPageItemAdornmentList.h"
 #include "InterfacePtr.h"
+#include "app/Host.h"
 #include "graphics/GraphicsImplIDs.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "objectmodel/HostFactory.h"
@@ -47,7 +48,7 @@ class AddPageItemAdornmentCmd : public AdornmentCmd {
 
  protected:
   bool Accepts(ClassID adornment) const override {
-    return ObjectModel::Get().IsClassDefined(adornment);
+    return Host::Get().Model().IsClassDefined(adornment);
   }
   void Change(IPageItemAdornmentList* list, ClassID adornment) const override {
     list->AddAdornment(adornment);

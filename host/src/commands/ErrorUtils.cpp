@@ -1,13 +1,12 @@
 #include "ErrorUtils.h"
 
-namespace {
-ErrorCode gGlobalErrorCode = kSuccess;
-}
+#include "app/Host.h"
 
 void ErrorUtils::PMSetGlobalErrorCode(ErrorCode code) {
-  gGlobalErrorCode = code;
+  if (Host* host = Host::Current()) host->SetGlobalErrorCode(code);
 }
 
 ErrorCode ErrorUtils::PMGetGlobalErrorCode() {
-  return gGlobalErrorCode;
+  const Host* host = Host::Current();
+  return host ? host->GlobalErrorCode() : kSuccess;
 }

@@ -1,20 +1,16 @@
 #include "ChangeScope.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "Database.h"
+#include "app/Host.h"
 
 namespace ChangeScope {
 namespace {
 
-struct Frame {
-  Fold fold;
-  // Each database changed inside the frame, with its record count when the frame first saw it.
-  std::vector<std::pair<Database*, size_t>> marks;
-};
-
-std::vector<Frame> gFrames;
+Stack& Frames() {
+  return Host::Get().Scopes();
+}
 
 }  // namespace
 
@@ -25,33 +21,35 @@ PMString DefaultStepName() {
 }
 
 void Open(Fold fold) {
-  gFrames.push_back({fold, {}});
+  Frames().push_back({fold, {}});
 }
 
 bool IsOpen() {
-  return !gFrames.empty();
+  return !Frames().empty();
 }
 
 bool IsOutermostOpen() {
-  return gFrames.size() == 1;
+  return Frames().size() == 1;
 }
 
 void Close(const PMString& stepName) {
-  if (gFrames.empty()) return;
-  Frame frame = std::move(gFrames.back());
-  gFrames.pop_back();
-  if (!gFrames.empty()) return;
+  Stack& frames = Frames();
+  if (frames.empty()) return;
+  Frame frame = std::move(frames.back());
+  frames.pop_back();
+  if (!frames.empty()) return;
   for (auto& mark : frame.marks)
     mark.first->EndStep(stepName, frame.fold == Fold::kIntoPreviousStep);
 }
 
 void RollBackInnermost() {
-  if (gFrames.empty()) return;
-  for (auto& mark : gFrames.back().marks) mark.first->RollBackTo(mark.second);
+  Stack& frames = Frames();
+  if (frames.empty()) return;
+  for (auto& mark : frames.back().marks) mark.first->RollBackTo(mark.second);
 }
 
 void WillChange(Database* db, size_t recordsSoFar) {
-  for (Frame& frame : gFrames) {
+  for (Frame& frame : Frames()) {
     auto seen = std::find_if(frame.marks.begin(), frame.marks.end(),
                              [db](const std::pair<Database*, size_t>& m) { return m.first == db; });
     if (seen == frame.marks.end()) frame.marks.emplace_back(db, recordsSoFar);
@@ -59,7 +57,7 @@ void WillChange(Database* db, size_t recordsSoFar) {
 }
 
 void Forget(Database* db) {
-  for (Frame& frame : gFrames) {
+  for (Frame& frame : Frames()) {
     frame.marks.erase(
         std::remove_if(frame.marks.begin(), frame.marks.end(),
                        [db](const std::pair<Database*, size_t>& m) { return m.first == db; }),

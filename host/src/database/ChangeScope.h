@@ -1,8 +1,12 @@
 // What groups changes into undo steps, across every database of the session. Command sequences,
 // commands and transactions open scopes; the outermost open scope decides the step: each database
 // changed while it is open ends one step under its name when it closes. A change made while no
-// scope is open is a step of its own (see Database).
+// scope is open is a step of its own (see Database). Each host keeps its own scopes; the
+// functions below work on the current host's.
 #pragma once
+
+#include <utility>
+#include <vector>
 
 #include "PMString.h"
 
@@ -11,6 +15,15 @@ class Database;
 namespace ChangeScope {
 
 enum class Fold { kNewStep, kIntoPreviousStep };
+
+// An open scope: its fold, and each database changed inside it with the number of records the
+// database's step held when the scope first saw it.
+struct Frame {
+  Fold fold;
+  std::vector<std::pair<Database*, size_t>> marks;
+};
+// The open scopes of a host, innermost last.
+typedef std::vector<Frame> Stack;
 
 // How a change is named when nothing else names it (a transaction outside any command).
 PMString DefaultStepName();

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "AppFolders.h"
+#include "app/Host.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -18,11 +18,13 @@ bool16 AnswerFolder(const std::string& path, IDFile* folder) {
 namespace FileUtils {
 
 bool16 GetAppFolder(IDFile* folder) {
-  return AnswerFolder(AppFolders::AppFolder(), folder);
+  const Host* host = Host::Current();
+  return host ? AnswerFolder(host->AppFolder(), folder) : kFalse;
 }
 
 bool16 GetAppRoamingDataFolder(IDFile* folder, const PMString& subFolderName) {
-  if (!AnswerFolder(AppFolders::RoamingFolder(), folder)) return kFalse;
+  const Host* host = Host::Current();
+  if (!host || !AnswerFolder(host->RoamingFolder(), folder)) return kFalse;
   AppendPath(folder, subFolderName);
   return kTrue;
 }

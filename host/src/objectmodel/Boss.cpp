@@ -1,7 +1,9 @@
 #include "Boss.h"
 
+#include "app/Host.h"
+
 Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
-  ObjectModel& model = ObjectModel::Get();
+  ObjectModel& model = Host::Get().Model();
   if (!model.IsClassDefined(classID)) return nullptr;
   Boss* boss = new Boss(classID, db, uid);
   for (const InterfaceBinding& b : model.ResolveClass(classID)) {

@@ -3,7 +3,6 @@
 namespace {
 HostClassRegistrar* gFirst = nullptr;
 HostClassRegistrar** gLast = &gFirst;
-bool gRegistered = false;
 }  // namespace
 
 HostClassRegistrar::HostClassRegistrar(RegisterProc proc) : fProc(proc), fNext(nullptr) {
@@ -12,7 +11,5 @@ HostClassRegistrar::HostClassRegistrar(RegisterProc proc) : fProc(proc), fNext(n
 }
 
 void HostClassRegistrar::RegisterAll(ObjectModel& model) {
-  if (gRegistered) return;
-  gRegistered = true;
   for (HostClassRegistrar* r = gFirst; r; r = r->fNext) r->fProc(model);
 }

@@ -1,5 +1,6 @@
 // Each part of the host defines its classes and implementations in a registration function that a
-// static HostClassRegistrar adds to one list; the session runs them all once at its first start.
+// static HostClassRegistrar adds to one list; every Host runs them all into its object model when
+// it is built. The list holds code only: what the functions register belongs to each host.
 //
 //   static HostClassRegistrar gRegistrar([](ObjectModel& model) { ... });
 #pragma once
@@ -11,7 +12,7 @@ class HostClassRegistrar {
   typedef void (*RegisterProc)(ObjectModel& model);
   explicit HostClassRegistrar(RegisterProc proc);
 
-  // Runs every registration function once, in the order of construction.
+  // Runs every registration function, in the order of construction.
   static void RegisterAll(ObjectModel& model);
 
  private:

@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-ObjectModel& ObjectModel::Get() {
-  static ObjectModel model;
-  return model;
-}
-
 bool ObjectModel::RegisterImplementation(const ImplementationFactory& factory) {
   if (!fImplementations.emplace(factory.id, factory).second) return false;
   fRegistrationOrder.push_back(factory.id);

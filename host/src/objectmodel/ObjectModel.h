@@ -27,11 +27,9 @@ struct InterfaceBinding {
   ImplementationID implementation;
 };
 
+// Each host keeps one (Host::Model()).
 class ObjectModel {
  public:
-  // The process-wide registry (the host runs on one thread).
-  static ObjectModel& Get();
-
   // Answers false, and keeps the first, when the implementation ID is taken already.
   bool RegisterImplementation(const ImplementationFactory& factory);
   const ImplementationFactory* FindImplementation(ImplementationID id) const;

@@ -1,24 +1,7 @@
-#include "Platform.h"
 #include "PlatformCalls.h"
+#include "app/Host.h"
 
-namespace {
-uint64 gBeeps = 0;
-uint32 gLastBeepType = 0;
-}  // namespace
-
-// The host runs without a sound device: a beep is counted so that tests and the session runner
-// can see it.
 BOOL MessageBeep(UINT type) {
-  ++gBeeps;
-  gLastBeepType = type;
+  if (Host* host = Host::Current()) host->Beep(type);
   return TRUE;
 }
-
-namespace Platform {
-uint64 BeepCount() {
-  return gBeeps;
-}
-uint32 LastBeepType() {
-  return gLastBeepType;
-}
-}  // namespace Platform

@@ -41,8 +41,4 @@ std::string ExecutableFolder();
 // The user's folder for roaming application data.
 std::string UserRoamingFolder();
 
-// Beeps sounded through MessageBeep since the process began, and the kind of the last one.
-uint64 BeepCount();
-uint32 LastBeepType();
-
 }  // namespace Platform

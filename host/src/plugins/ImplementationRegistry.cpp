@@ -2,9 +2,9 @@
 #include "CPMUnknown.h"
 #include "HostIDs.h"
 #include "IImplementationRegistry.h"
+#include "app/Host.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "objectmodel/HostFactory.h"
-#include "plugins/LoadReport.h"
 
 namespace {
 
@@ -16,13 +16,14 @@ class ImplementationRegistry : public CPMUnknown<IImplementationRegistry> {
                                 CreateImplementationProc create, DestroyImplementationProc destroy,
                                 ImplementationSizeProc size, ReadWriteImplementationProc readWrite,
                                 uintptr_t, uintptr_t) override {
+    Host& host = Host::Get();
     std::string subject = "plug-in " + LoadReport::HexID(pluginID);
     if (pluginID == kHostPluginID) {
-      LoadReport::Add(subject, "registers under the host's own plug-in ID");
+      host.Report().Add(subject, "registers under the host's own plug-in ID");
       return kFalse;
     }
     if (!create || !destroy || !size) {
-      LoadReport::Add(
+      host.Report().Add(
           subject, "implementation " + LoadReport::HexID(implementationID) + " lacks a function");
       return kFalse;
     }
@@ -33,9 +34,9 @@ class ImplementationRegistry : public CPMUnknown<IImplementationRegistry> {
     factory.destroy = destroy;
     factory.size = size;
     factory.readWrite = readWrite;
-    if (!ObjectModel::Get().RegisterImplementation(factory)) {
-      LoadReport::Add(subject, "implementation " + LoadReport::HexID(implementationID) +
-                                   " is registered already");
+    if (!host.Model().RegisterImplementation(factory)) {
+      host.Report().Add(subject, "implementation " + LoadReport::HexID(implementationID) +
+                                     " is registered already");
       return kFalse;
     }
     return kTrue;

@@ -8,14 +8,16 @@
 
 #include "BaseType.h"
 
-namespace LoadReport {
+class LoadReport {
+ public:
+  // subject names what failed (a module's path, a plug-in ID), problem says what went wrong.
+  void Add(const std::string& subject, const std::string& problem);
+  const std::vector<std::string>& Problems() const { return fProblems; }
+  void Clear() { fProblems.clear(); }
 
-// An identifier as messages show it: "0x182900".
-std::string HexID(uint32 id);
+  // An identifier as messages show it: "0x182900".
+  static std::string HexID(uint32 id);
 
-// subject names what failed (a module's path, a plug-in ID), problem says what went wrong.
-void Add(const std::string& subject, const std::string& problem);
-const std::vector<std::string>& Problems();
-void Clear();
-
-}  // namespace LoadReport
+ private:
+  std::vector<std::string> fProblems;
+};

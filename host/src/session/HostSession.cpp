@@ -1,9 +1,9 @@
 #include "HostSession.h"
 
-#include <memory>
 #include <utility>
 
 #include "CPMUnknown.h"
+#include "CreateObject.h"
 #include "HostIDs.h"
 #include "IApplication.h"
 #include "ISessionMemoryService.h"
@@ -11,33 +11,33 @@
 #include "InterfacePtr.h"
 #include "SessionMemoryService.h"
 #include "UtilsBoss.h"
+#include "app/Host.h"
 #include "database/Database.h"
 #include "objectmodel/Boss.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "objectmodel/HostFactory.h"
-#include "ui/AlertLog.h"
 
 namespace {
 
-// The session's objects beside the session itself; each holds one reference.
-ISession* gSession = nullptr;
-Boss* gUtils = nullptr;
-IApplication* gApplication = nullptr;
-IWorkspace* gWorkspace = nullptr;
-// The session's own database: its root is the session workspace.
-Database* gWorkspaceDatabase = nullptr;
+// The session's objects belong to the current host.
+HostSession* CurrentSession() {
+  Host* host = Host::Current();
+  return host ? &host->Session() : nullptr;
+}
 
 class Session : public CPMUnknown<ISession> {
  public:
   explicit Session(IPMUnknown* boss) : CPMUnknown(boss) {}
 
   IApplication* QueryApplication() const override {
-    if (gApplication) gApplication->AddRef();
-    return gApplication;
+    IApplication* application = CurrentSession()->Application();
+    if (application) application->AddRef();
+    return application;
   }
   IWorkspace* QueryWorkspace() const override {
-    if (gWorkspace) gWorkspace->AddRef();
-    return gWorkspace;
+    IWorkspace* workspace = CurrentSession()->Workspace();
+    if (workspace) workspace->AddRef();
+    return workspace;
   }
 };
 
@@ -65,74 +65,59 @@ HostClassRegistrar gSessionClasses([](ObjectModel& model) {
                     {{IID_IWORKSPACE, kSessionWorkspaceImpl}});
 });
 
-// An interface of a new object of the class, holding the object's one reference; null when the
-// class or the interface is missing.
-template <class T>
-T* CreateObject(ClassID classID, PMIID interfaceID) {
-  Boss* boss = Boss::Create(classID);
-  if (!boss) return nullptr;
-  auto* object = static_cast<T*>(boss->QueryInterface(interfaceID));
-  boss->Release();
-  return object;
-}
-
 // Forgets the object before releasing it, so that nothing reaches it while it goes.
 template <class T>
 void ReleaseObject(T*& object) {
-  T* held = object;
-  object = nullptr;
+  T* held = std::exchange(object, nullptr);
   if (held) held->Release();
 }
 
 }  // namespace
 
 ISession* GetExecutionContextSession() {
-  return gSession;
+  HostSession* session = CurrentSession();
+  return session ? session->Get() : nullptr;
 }
 
 IPMUnknown* UtilsBoss::QueryUtils(PMIID utilityID) {
-  return gUtils ? gUtils->QueryInterface(utilityID) : nullptr;
+  HostSession* session = CurrentSession();
+  return session ? session->QueryUtils(utilityID) : nullptr;
 }
 
-namespace HostSession {
-
-ISession* Start(const std::function<void()>& loadPlugIns, const WorkspaceOpener& openWorkspace) {
-  if (gSession) return gSession;
-  HostClassRegistrar::RegisterAll(ObjectModel::Get());
-  AlertLog::Clear();
-  gSession = CreateObject<ISession>(kSessionBoss, IID_ISESSION);
-  if (!gSession) return nullptr;
+ISession* HostSession::Start(const std::function<void()>& loadPlugIns,
+                             const WorkspaceOpener& openWorkspace) {
+  if (fSession) return fSession;
+  fSession = static_cast<ISession*>(CreateObject(kSessionBoss, IID_ISESSION));
+  if (!fSession) return nullptr;
   if (loadPlugIns) loadPlugIns();
   // Made after every registration, plug-ins' add-ins included, has happened.
-  gUtils = Boss::Create(kUtilsBoss);
-  gApplication = CreateObject<IApplication>(kApplicationBoss, IID_IAPPLICATION);
+  fUtils = Boss::Create(kUtilsBoss);
+  fApplication = static_cast<IApplication*>(CreateObject(kApplicationBoss, IID_IAPPLICATION));
   std::unique_ptr<Database> db = openWorkspace ? openWorkspace() : nullptr;
   if (!db || db->GetClass(db->GetRootUID()) != kSessionWorkspaceBoss) {
     db = std::make_unique<Database>(kSessionWorkspaceBoss);
   }
-  gWorkspaceDatabase = db.release();
-  gWorkspace = static_cast<IWorkspace*>(
-      gWorkspaceDatabase->Instantiate(gWorkspaceDatabase->GetRootUID(), IID_IWORKSPACE));
-  return gSession;
+  fWorkspaceDatabase = db.release();
+  fWorkspace = static_cast<IWorkspace*>(
+      fWorkspaceDatabase->Instantiate(fWorkspaceDatabase->GetRootUID(), IID_IWORKSPACE));
+  return fSession;
 }
 
-void End() {
-  if (!gSession) return;
-  ReleaseObject(gWorkspace);
-  delete std::exchange(gWorkspaceDatabase, nullptr);
-  ReleaseObject(gApplication);
-  ReleaseObject(gUtils);
-  ReleaseObject(gSession);
+void HostSession::End() {
+  if (!fSession) return;
+  ReleaseObject(fWorkspace);
+  delete std::exchange(fWorkspaceDatabase, nullptr);
+  ReleaseObject(fApplication);
+  ReleaseObject(fUtils);
+  ReleaseObject(fSession);
 }
 
-Database* WorkspaceDatabase() {
-  return gWorkspaceDatabase;
+IPMUnknown* HostSession::QueryUtils(PMIID utilityID) const {
+  return fUtils ? fUtils->QueryInterface(utilityID) : nullptr;
 }
 
-ISessionMemoryService* MemoryService() {
-  if (!gSession) return nullptr;
-  InterfacePtr<ISessionMemoryService> service(gSession, IID_ISESSIONMEMORYSERVICE);
+ISessionMemoryService* HostSession::MemoryService() const {
+  if (!fSession) return nullptr;
+  InterfacePtr<ISessionMemoryService> service(fSession, IID_ISESSIONMEMORYSERVICE);
   return service.get();  // the session keeps the service alive
 }
-
-}  // namespace HostSession

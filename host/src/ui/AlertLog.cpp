@@ -1,37 +1,11 @@
 #include "AlertLog.h"
 
-namespace {
-
-std::vector<AlertRecord>& Log() {
-  static std::vector<AlertRecord> log;
-  return log;
+void AlertLog::Record(const AlertRecord& alert) {
+  fRecords.push_back(alert);
+  if (fListener) fListener(alert);
 }
 
-std::function<void(const AlertRecord&)>& Listener() {
-  static std::function<void(const AlertRecord&)> listener;
-  return listener;
-}
-
-}  // namespace
-
-namespace AlertLog {
-
-void Record(const AlertRecord& alert) {
-  Log().push_back(alert);
-  if (Listener()) Listener()(alert);
-}
-
-const std::vector<AlertRecord>& Records() {
-  return Log();
-}
-void Clear() {
-  Log().clear();
-}
-void SetListener(std::function<void(const AlertRecord&)> listener) {
-  Listener() = std::move(listener);
-}
-
-const char* KindName(AlertRecord::Kind kind) {
+const char* AlertLog::KindName(AlertRecord::Kind kind) {
   switch (kind) {
     case AlertRecord::kModal:
       return "modal";
@@ -42,5 +16,3 @@ const char* KindName(AlertRecord::Kind kind) {
   }
   return "modal";
 }
-
-}  // namespace AlertLog

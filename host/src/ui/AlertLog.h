@@ -1,4 +1,4 @@
-// The alerts that were shown in the session, with their translated texts, in the order shown.
+// The alerts that were shown in a host's session, with their translated texts, in the order shown.
 #pragma once
 
 #include <functional>
@@ -16,14 +16,20 @@ struct AlertRecord {
   int16 answer;
 };
 
-namespace AlertLog {
+class AlertLog {
+ public:
+  typedef std::function<void(const AlertRecord&)> Listener;
 
-void Record(const AlertRecord& alert);
-const std::vector<AlertRecord>& Records();
-void Clear();
-// Called for each alert as it is recorded (the session runner shows alerts as they come).
-void SetListener(std::function<void(const AlertRecord&)> listener);
-// "modal", "warning" or "error".
-const char* KindName(AlertRecord::Kind kind);
+  void Record(const AlertRecord& alert);
+  const std::vector<AlertRecord>& Records() const { return fRecords; }
+  void Clear() { fRecords.clear(); }
+  // Called for each alert as it is recorded (the session runner shows alerts as they come).
+  void SetListener(Listener listener) { fListener = std::move(listener); }
 
-}  // namespace AlertLog
+  // "modal", "warning" or "error".
+  static const char* KindName(AlertRecord::Kind kind);
+
+ private:
+  std::vector<AlertRecord> fRecords;
+  Listener fListener;
+};

@@ -1,6 +1,7 @@
 #include "CAlert.h"
 
 #include "AlertLog.h"
+#include "app/Host.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ int16 Show(AlertRecord::Kind kind, const PMString& message, const PMString* cons
   // then on the first.
   auto isShown = [&shown](int16 button) { return button >= 1 && button <= 3 && shown[button - 1]; };
   alert.answer = isShown(defaultButton) ? defaultButton : isShown(cancelButton) ? cancelButton : 1;
-  AlertLog::Record(alert);
+  if (Host* host = Host::Current()) host->Alerts().Record(alert);
   return alert.answer;
 }
 

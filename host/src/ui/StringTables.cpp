@@ -1,47 +1,31 @@
 #include "StringTables.h"
 
 #include "PMString.h"
+#include "app/Host.h"
 
-namespace {
-
-struct Entry {
-  PluginID plugin;
-  std::u16string text;
-};
-
-std::unordered_map<std::u16string, Entry>& Dictionary() {
-  static std::unordered_map<std::u16string, Entry> dictionary;
-  return dictionary;
-}
-
-}  // namespace
-
-namespace StringTables {
-
-std::vector<std::u16string> Add(PluginID plugin, const Table& table) {
+std::vector<std::u16string> StringTables::Add(PluginID plugin, const Table& table) {
   std::vector<std::u16string> clashes;
   for (const auto& [key, text] : table) {
-    if (!Dictionary().emplace(key, Entry{plugin, text}).second) clashes.push_back(key);
+    if (!fDictionary.emplace(key, Entry{plugin, text}).second) clashes.push_back(key);
   }
   return clashes;
 }
 
-void Remove(PluginID plugin) {
-  auto& dictionary = Dictionary();
-  for (auto it = dictionary.begin(); it != dictionary.end();) {
-    it = it->second.plugin == plugin ? dictionary.erase(it) : std::next(it);
+void StringTables::Remove(PluginID plugin) {
+  for (auto it = fDictionary.begin(); it != fDictionary.end();) {
+    it = it->second.plugin == plugin ? fDictionary.erase(it) : std::next(it);
   }
 }
 
-const std::u16string* Find(const std::u16string& key) {
-  auto it = Dictionary().find(key);
-  return it == Dictionary().end() ? nullptr : &it->second.text;
+const std::u16string* StringTables::Find(const std::u16string& key) const {
+  auto it = fDictionary.find(key);
+  return it == fDictionary.end() ? nullptr : &it->second.text;
 }
 
-}  // namespace StringTables
-
+// Keys are translated by the current host's tables; without a host a key stays as it is.
 void PMString::Translate() {
   if (!fTranslatable) return;
-  if (const std::u16string* text = StringTables::Find(fText)) fText = *text;
+  const Host* host = Host::Current();
+  if (const std::u16string* text = host ? host->Strings().Find(fText) : nullptr) fText = *text;
   fTranslatable = kFalse;
 }

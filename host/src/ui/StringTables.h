@@ -7,16 +7,22 @@
 
 #include "BaseType.h"
 
-namespace StringTables {
+class StringTables {
+ public:
+  typedef std::unordered_map<std::u16string, std::u16string> Table;
 
-typedef std::unordered_map<std::u16string, std::u16string> Table;
+  // Adds a plug-in's table. A key that a table added earlier holds keeps its first text; the
+  // clashing keys are answered.
+  std::vector<std::u16string> Add(PluginID plugin, const Table& table);
+  // Forgets the texts that the plug-in's table brought.
+  void Remove(PluginID plugin);
+  // The text of a key, or null.
+  const std::u16string* Find(const std::u16string& key) const;
 
-// Adds a plug-in's table. A key that a table added earlier holds keeps its first text; the clashing
-// keys are answered.
-std::vector<std::u16string> Add(PluginID plugin, const Table& table);
-// Forgets the texts that the plug-in's table brought.
-void Remove(PluginID plugin);
-// The text of a key, or null.
-const std::u16string* Find(const std::u16string& key);
-
-}  // namespace StringTables
+ private:
+  struct Entry {
+    PluginID plugin;
+    std::u16string text;
+  };
+  std::unordered_map<std::u16string, Entry> fDictionary;
+};

@@ -2,6 +2,7 @@
 
 #include "CmdUtils.h"
 #include "HostIDs.h"
+#include "app/Host.h"
 #include "objectmodel/HostFactory.h"
 
 namespace {
@@ -46,7 +47,7 @@ ImplementationFactory ValueFactory(ImplementationID id, bool persistent) {
 }  // namespace
 
 void RegisterTestClasses() {
-  ObjectModel& model = ObjectModel::Get();
+  ObjectModel& model = Host::Get().Model();
   if (model.IsClassDefined(kTestItemClass)) return;
   model.RegisterImplementation(ValueFactory(kTestValueImpl, true));
   model.RegisterImplementation(ValueFactory(kTestVolatileValueImpl, false));

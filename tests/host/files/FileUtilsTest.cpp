@@ -6,18 +6,15 @@
 #include <fstream>
 
 #include "FileUtils.h"
-#include "files/AppFolders.h"
+#include "app/Host.h"
 #include "host/persist/TempFolder.h"
 
 namespace {
 
 class FileUtilsTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    AppFolders::SetAppFolder("");
-    AppFolders::SetRoamingFolder("");
-  }
   TempFolder fFolder;
+  Host fHost;
 };
 
 TEST_F(FileUtilsTest, TheFoldersAreTheOnesSetOrThePlatformsOwn) {
@@ -27,8 +24,7 @@ TEST_F(FileUtilsTest, TheFoldersAreTheOnesSetOrThePlatformsOwn) {
   ASSERT_TRUE(FileUtils::GetAppRoamingDataFolder(&folder, PMString()));
   EXPECT_FALSE(folder.IsEmpty());
 
-  AppFolders::SetAppFolder(fFolder.File("app"));
-  AppFolders::SetRoamingFolder(fFolder.File("roaming"));
+  ASSERT_TRUE(fHost.Start({"", fFolder.File("app"), fFolder.File("roaming")}));
   ASSERT_TRUE(FileUtils::GetAppFolder(&folder));
   EXPECT_EQ(folder.GetUTF8Path(), fFolder.File("app"));
   ASSERT_TRUE(FileUtils::GetAppRoamingDataFolder(&folder, PMString()));

@@ -7,8 +7,8 @@
 
 #include "CPMUnknown.h"
 #include "InterfacePtr.h"
+#include "app/Host.h"
 #include "objectmodel/Boss.h"
-#include "objectmodel/ObjectModel.h"
 
 namespace {
 
@@ -72,15 +72,15 @@ class ComponentModelTest : public ::testing::Test {
     m.RegisterImplementation(Factory<4>(kOtherTestPlugIn));
   }
   void TearDown() override {
-    Model().ForgetPlugin(kModelTestPlugIn);
-    Model().ForgetPlugin(kOtherTestPlugIn);
     EXPECT_EQ(gLiveParts, 0) << "implementation objects outlived their boss";
   }
-  static ObjectModel& Model() { return ObjectModel::Get(); }
+  ObjectModel& Model() { return fHost.Model(); }
   static int32 WhichOf(const IPMUnknown* object, PMIID iid) {
     InterfacePtr<ITestPart> part(object, iid);
     return part ? part->Which() : -1;
   }
+
+  Host fHost;
 };
 
 constexpr ClassID kBaseClass = 0x7F0000;

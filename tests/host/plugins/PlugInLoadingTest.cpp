@@ -15,15 +15,11 @@
 #include "IWorkspace.h"
 #include "InterfacePtr.h"
 #include "UtilsBoss.h"
-#include "app/HostApplication.h"
+#include "app/Host.h"
 #include "database/Database.h"
 #include "host/persist/TempFolder.h"
 #include "host/plugins/modules/TestPlugInIDs.h"
 #include "objectmodel/Boss.h"
-#include "plugins/LoadReport.h"
-#include "plugins/PlugInLoader.h"
-#include "session/HostSession.h"
-#include "ui/AlertLog.h"
 
 namespace {
 
@@ -35,11 +31,7 @@ std::string TestModule(const std::string& name) {
 
 class PlugInLoadingTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    HostSession::End();  // a session that a plain host test left running
-    fs::create_directories(PlugIns());
-  }
-  void TearDown() override { HostApplication::Quit(); }
+  void SetUp() override { fs::create_directories(PlugIns()); }
 
   std::string PlugIns() const { return fFolder.File("Plug-Ins"); }
   // Copies a module into the plug-ins folder under a name of the test's choosing; each copy is
@@ -49,17 +41,16 @@ class PlugInLoadingTest : public ::testing::Test {
     fs::copy_file(module, target, fs::copy_options::overwrite_existing);
     return target;
   }
-  bool Start() {
-    return HostApplication::Start({PlugIns(), fFolder.File("app"), fFolder.File("roaming")});
-  }
+  bool Start() { return fHost.Start({PlugIns(), fFolder.File("app"), fFolder.File("roaming")}); }
 
-  static bool Reported(const std::string& path, const std::string& problem) {
-    const auto& problems = LoadReport::Problems();
-    return std::find(problems.begin(), problems.end(), path + ": " + problem) != problems.end();
+  const std::vector<std::string>& Problems() { return fHost.Report().Problems(); }
+  bool Reported(const std::string& path, const std::string& problem) {
+    return std::find(Problems().begin(), Problems().end(), path + ": " + problem) !=
+           Problems().end();
   }
-  static std::vector<PluginID> LoadedIDs() {
+  std::vector<PluginID> LoadedIDs() {
     std::vector<PluginID> ids;
-    for (const LoadedPlugIn& p : PlugInLoader::Loaded()) ids.push_back(p.id);
+    for (const LoadedPlugIn& p : fHost.PlugIns().Loaded()) ids.push_back(p.id);
     return ids;
   }
   static int32 WhichOf(const IPMUnknown* object) {
@@ -68,6 +59,7 @@ class PlugInLoadingTest : public ::testing::Test {
   }
 
   TempFolder fFolder;
+  Host fHost;
 };
 
 TEST_F(PlugInLoadingTest, BadModulesAreReportedAndSkippedWhileGoodOnesLoad) {
@@ -82,22 +74,21 @@ TEST_F(PlugInLoadingTest, BadModulesAreReportedAndSkippedWhileGoodOnesLoad) {
   EXPECT_EQ(LoadedIDs(), std::vector<PluginID>{kTestPlugInID});
   EXPECT_TRUE(Reported(noEntry, "is no plug-in: it does not export GetPlugIn"));
   EXPECT_TRUE(Reported(incompatible, "the plug-in was built for another host"));
-  ASSERT_EQ(LoadReport::Problems().size(), 3u);
-  EXPECT_EQ(LoadReport::Problems()[2].rfind(text + ": cannot be loaded: ", 0), 0u)
-      << LoadReport::Problems()[2];
+  ASSERT_EQ(Problems().size(), 3u);
+  EXPECT_EQ(Problems()[2].rfind(text + ": cannot be loaded: ", 0), 0u) << Problems()[2];
 }
 
 TEST_F(PlugInLoadingTest, ClassesAddInsAndStringsOfAPlugInWork) {
   Install(TestModule("TestPlugIn"), "Test.pln");
   ASSERT_TRUE(Start());
-  EXPECT_TRUE(LoadReport::Problems().empty());
+  EXPECT_TRUE(Problems().empty());
   // Registrations arrive newest first, each once, with a ReadWrite only when stored.
   const std::vector<ImplementationID> expected = {kTestServiceImpl,      kTestApplicationWhichImpl,
                                                   kTestUtilityWhichImpl, kTestDerivedWhichImpl,
                                                   kTestBaseWhichImpl,    kTestValueImpl};
-  EXPECT_EQ(ObjectModel::Get().ImplementationsOf(kTestPlugInID), expected);
+  EXPECT_EQ(fHost.Model().ImplementationsOf(kTestPlugInID), expected);
   for (ImplementationID id : expected) {
-    const ImplementationFactory* factory = ObjectModel::Get().FindImplementation(id);
+    const ImplementationFactory* factory = fHost.Model().FindImplementation(id);
     ASSERT_NE(factory, nullptr);
     EXPECT_EQ(factory->readWrite != nullptr, id == kTestValueImpl) << std::hex << id;
   }
@@ -131,18 +122,18 @@ TEST_F(PlugInLoadingTest, StartUpAndShutDownServicesRunAndQuitTakesThePlugInAway
   Install(TestModule("TestPlugIn"), "Test.pln");
   ASSERT_TRUE(Start());
   EXPECT_FALSE(Start()) << "the host starts once";
-  ASSERT_EQ(AlertLog::Records().size(), 1u);
-  EXPECT_EQ(AlertLog::Records()[0].kind, AlertRecord::kWarning);
-  EXPECT_EQ(AlertLog::Records()[0].message.GetUTF8String(), "Test module started");
+  ASSERT_EQ(fHost.Alerts().Records().size(), 1u);
+  EXPECT_EQ(fHost.Alerts().Records()[0].kind, AlertRecord::kWarning);
+  EXPECT_EQ(fHost.Alerts().Records()[0].message.GetUTF8String(), "Test module started");
 
-  HostApplication::Quit();
-  ASSERT_EQ(AlertLog::Records().size(), 2u);
-  EXPECT_EQ(AlertLog::Records()[1].kind, AlertRecord::kError);
-  EXPECT_EQ(AlertLog::Records()[1].message.GetUTF8String(), "Test module stopped");
+  fHost.Quit();
+  ASSERT_EQ(fHost.Alerts().Records().size(), 2u);
+  EXPECT_EQ(fHost.Alerts().Records()[1].kind, AlertRecord::kError);
+  EXPECT_EQ(fHost.Alerts().Records()[1].message.GetUTF8String(), "Test module stopped");
   EXPECT_EQ(GetExecutionContextSession(), nullptr);
-  EXPECT_TRUE(PlugInLoader::Loaded().empty());
-  EXPECT_EQ(ObjectModel::Get().FindImplementation(kTestValueImpl), nullptr);
-  EXPECT_FALSE(ObjectModel::Get().IsClassDefined(kTestBaseBoss));
+  EXPECT_TRUE(fHost.PlugIns().Loaded().empty());
+  EXPECT_EQ(fHost.Model().FindImplementation(kTestValueImpl), nullptr);
+  EXPECT_FALSE(fHost.Model().IsClassDefined(kTestBaseBoss));
   PMString key("0x7C0000kStartedKey");
   key.Translate();
   EXPECT_EQ(key.GetUTF8String(), "0x7C0000kStartedKey") << "the plug-in's strings went with it";
@@ -176,9 +167,9 @@ TEST_F(PlugInLoadingTest, DamagedResourcesSkipThePlugInBeforeItRegisters) {
     }
   }
   ASSERT_TRUE(Start());
-  EXPECT_TRUE(PlugInLoader::Loaded().empty());
-  EXPECT_TRUE(ObjectModel::Get().ImplementationsOf(kTestPlugInID).empty());
-  ASSERT_EQ(LoadReport::Problems().size(), 3u);
+  EXPECT_TRUE(fHost.PlugIns().Loaded().empty());
+  EXPECT_TRUE(fHost.Model().ImplementationsOf(kTestPlugInID).empty());
+  ASSERT_EQ(Problems().size(), 3u);
   EXPECT_TRUE(Reported(PlugIns() + "/flipped.pln", cases[0].problem));
   EXPECT_TRUE(Reported(PlugIns() + "/trailer-cut.pln", cases[1].problem));
 }
@@ -197,17 +188,16 @@ TEST_F(PlugInLoadingTest, ARequiredPlugInThatFailsStopsTheStart) {
   EXPECT_FALSE(Start());
   EXPECT_TRUE(Reported(required, "the file cannot be opened"));
   EXPECT_EQ(GetExecutionContextSession(), nullptr);
-  EXPECT_EQ(ObjectModel::Get().FindImplementation(kTestValueImpl), nullptr)
+  EXPECT_EQ(fHost.Model().FindImplementation(kTestValueImpl), nullptr)
       << "the plug-ins loaded before it are unloaded again";
 }
 
 TEST_F(PlugInLoadingTest, AMissingPlugInsFolderIsReportedAndTheHostRunsWithout) {
   fs::remove(PlugIns());
   ASSERT_TRUE(Start());
-  EXPECT_TRUE(PlugInLoader::Loaded().empty());
-  ASSERT_EQ(LoadReport::Problems().size(), 1u);
-  EXPECT_EQ(LoadReport::Problems()[0].rfind(PlugIns() + ": the plug-ins folder cannot be read", 0),
-            0u);
+  EXPECT_TRUE(fHost.PlugIns().Loaded().empty());
+  ASSERT_EQ(Problems().size(), 1u);
+  EXPECT_EQ(Problems()[0].rfind(PlugIns() + ": the plug-ins folder cannot be read", 0), 0u);
 }
 
 // The test plug-in adds its stored value to the session workspace.
@@ -221,27 +211,27 @@ TEST_F(PlugInLoadingTest, TheSessionWorkspaceIsADatabaseObjectKeptFromSessionToS
   ASSERT_TRUE(Start());
   InterfacePtr<IWorkspace> workspace(GetExecutionContextSession()->QueryWorkspace());
   ASSERT_NE(workspace.get(), nullptr);
-  EXPECT_EQ(GetDataBase(workspace), HostSession::WorkspaceDatabase());
+  EXPECT_EQ(GetDataBase(workspace), fHost.Session().WorkspaceDatabase());
   workspace.reset();
   ASSERT_TRUE(WorkspaceValue());
   EXPECT_EQ(WorkspaceValue()->Get(), 0);
   WorkspaceValue()->Set(41);
-  HostApplication::Quit();
+  fHost.Quit();
   const std::string saved = fFolder.File("roaming/Vantelle/Session Workspace.vtd");
   ASSERT_TRUE(fs::exists(saved));
 
   ASSERT_TRUE(Start());
   ASSERT_TRUE(WorkspaceValue());
   EXPECT_EQ(WorkspaceValue()->Get(), 41);
-  EXPECT_EQ(HostSession::WorkspaceDatabase()->IsModified(), kFalse);
-  HostApplication::Quit();
+  EXPECT_EQ(fHost.Session().WorkspaceDatabase()->IsModified(), kFalse);
+  fHost.Quit();
 
   std::ofstream(saved, std::ios::binary | std::ios::trunc) << "damaged";
   ASSERT_TRUE(Start());
   ASSERT_TRUE(WorkspaceValue());
   EXPECT_EQ(WorkspaceValue()->Get(), 0) << "a damaged workspace is replaced by a new one";
-  ASSERT_EQ(LoadReport::Problems().size(), 1u);
-  EXPECT_NE(LoadReport::Problems()[0].find("a new session workspace is used"), std::string::npos);
+  ASSERT_EQ(Problems().size(), 1u);
+  EXPECT_NE(Problems()[0].find("a new session workspace is used"), std::string::npos);
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CAlert.h"
-#include "ui/AlertLog.h"
-#include "ui/StringTables.h"
+#include "app/Host.h"
 
 namespace {
 
@@ -14,20 +13,17 @@ constexpr PluginID kOtherTablePlugIn = 0x7D1000;
 class AlertsAndTranslationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    AlertLog::Clear();
-    StringTables::Add(kTablePlugIn, {{u"0x7D0000kHelloKey", u"Hello"},
-                                     {u"0x7D0000kOKKey", u"Fine"},
-                                     {u"0x7D0000kLoopKey", u"0x7D0000kHelloKey"}});
+    fHost.Strings().Add(kTablePlugIn, {{u"0x7D0000kHelloKey", u"Hello"},
+                                       {u"0x7D0000kOKKey", u"Fine"},
+                                       {u"0x7D0000kLoopKey", u"0x7D0000kHelloKey"}});
   }
-  void TearDown() override {
-    StringTables::Remove(kTablePlugIn);
-    StringTables::Remove(kOtherTablePlugIn);
-    AlertLog::SetListener(nullptr);
-  }
+  const std::vector<AlertRecord>& Alerts() { return fHost.Alerts().Records(); }
   static std::string Translated(PMString s) {
     s.Translate();
     return s.GetUTF8String();
   }
+
+  Host fHost;
 };
 
 TEST_F(AlertsAndTranslationTest, KeysAreTranslatedOnceAndLiteralsStay) {
@@ -46,12 +42,12 @@ TEST_F(AlertsAndTranslationTest, KeysAreTranslatedOnceAndLiteralsStay) {
 }
 
 TEST_F(AlertsAndTranslationTest, TheFirstTableKeepsAKeyAndForgettingATableTakesItsTexts) {
-  std::vector<std::u16string> clashes = StringTables::Add(
+  std::vector<std::u16string> clashes = fHost.Strings().Add(
       kOtherTablePlugIn, {{u"0x7D0000kHelloKey", u"Bonjour"}, {u"0x7D1000kByeKey", u"Bye"}});
   EXPECT_EQ(clashes, std::vector<std::u16string>{u"0x7D0000kHelloKey"});
   EXPECT_EQ(Translated("0x7D0000kHelloKey"), "Hello");
   EXPECT_EQ(Translated("0x7D1000kByeKey"), "Bye");
-  StringTables::Remove(kOtherTablePlugIn);
+  fHost.Strings().Remove(kOtherTablePlugIn);
   EXPECT_EQ(Translated("0x7D1000kByeKey"), "0x7D1000kByeKey");
   EXPECT_EQ(Translated("0x7D0000kHelloKey"), "Hello") << "the other table's key stays";
 }
@@ -75,12 +71,12 @@ TEST_F(AlertsAndTranslationTest, AlertsAreRecordedTranslatedAndAnsweredByTheDefa
       {"Yes", "No", "", 0, 0, 1, 2, "Yes"},  // neither names a button: the first answers
   };
   for (const Case& c : cases) {
-    AlertLog::Clear();
+    fHost.Alerts().Clear();
     int16 answer =
         CAlert::ModalAlert("0x7D0000kHelloKey", c.b1, c.b2, c.b3, c.defaultButton, c.cancelButton);
     EXPECT_EQ(answer, c.answer);
-    ASSERT_EQ(AlertLog::Records().size(), 1u);
-    const AlertRecord& alert = AlertLog::Records()[0];
+    ASSERT_EQ(Alerts().size(), 1u);
+    const AlertRecord& alert = Alerts()[0];
     EXPECT_EQ(alert.kind, AlertRecord::kModal);
     EXPECT_EQ(alert.message.GetUTF8String(), "Hello");
     ASSERT_EQ(alert.buttons.size(), c.buttons);
@@ -91,16 +87,16 @@ TEST_F(AlertsAndTranslationTest, AlertsAreRecordedTranslatedAndAnsweredByTheDefa
 
 TEST_F(AlertsAndTranslationTest, WarningsAndErrorsReachTheListenerInOrder) {
   std::vector<std::string> heard;
-  AlertLog::SetListener([&heard](const AlertRecord& alert) {
+  fHost.Alerts().SetListener([&heard](const AlertRecord& alert) {
     heard.push_back(std::string(AlertLog::KindName(alert.kind)) + " " +
                     alert.message.GetUTF8String());
   });
   EXPECT_EQ(CAlert::WarningAlert("0x7D0000kHelloKey"), 1);
   EXPECT_EQ(CAlert::ErrorAlert("Broken"), 1);
   EXPECT_EQ(heard, (std::vector<std::string>{"warning Hello", "error Broken"}));
-  ASSERT_EQ(AlertLog::Records().size(), 2u);
-  ASSERT_EQ(AlertLog::Records()[1].buttons.size(), 1u);
-  EXPECT_EQ(AlertLog::Records()[1].buttons[0].GetUTF8String(), "OK");
+  ASSERT_EQ(Alerts().size(), 2u);
+  ASSERT_EQ(Alerts()[1].buttons.size(), 1u);
+  EXPECT_EQ(Alerts()[1].buttons[0].GetUTF8String(), "OK");
 }
 
 }  // namespace

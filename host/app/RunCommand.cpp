@@ -1,14 +1,18 @@
 // vantelle run FILE and vantelle shell: start the host with its plug-ins and run a session script
 // from a file or from standard input.
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "Commands.h"
 #include "SessionFormat.h"
 #include "SessionRunner.h"
 #include "app/Host.h"
+#include "platform/EnvFiles.h"
 
 namespace {
+
+// A script is read whole before the host starts; a larger file is refused unread.
+constexpr uint64 kMaxScriptSize = uint64{1} << 30;
 
 constexpr char kRunUsage[] =
     "usage: vantelle run [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR] FILE\n";
@@ -73,11 +77,13 @@ int RunRunCommand(const CommandArgs& args) {
     std::cerr << kRunUsage;
     return kSessionScriptError;
   }
-  std::ifstream script(rest[0], std::ios::binary);
-  if (!script) {
-    std::cerr << "vantelle: cannot read " << rest[0] << '\n';
+  std::vector<uint8> bytes;
+  std::string error;
+  if (!ReadWholeFile(Env::Default(), rest[0], kMaxScriptSize, &bytes, &error)) {
+    std::cerr << "vantelle: " << error << '\n';
     return kSessionFailed;
   }
+  std::istringstream script(std::string(bytes.begin(), bytes.end()));
   return RunWithHost(options, script, false);
 }
 

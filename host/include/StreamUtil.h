@@ -16,7 +16,9 @@ class HOST_API StreamUtil {
   // type and creator are the host's file-kind codes and change nothing here.
   static IPMStream* CreateFileStreamRead(const IDFile& file, uint32 mode = kOpenIn,
                                          uint32 fileType = 0, uint32 creator = 0);
-  // A stream that writes the file (made when missing; emptied first unless kOpenApp), or null.
+  // A stream that writes the file, or null. Written whole, the new file takes the old one's place
+  // when the stream is closed, and a failure leaves the old one as it was; with kOpenApp each
+  // write is appended to the file (made when missing).
   static IPMStream* CreateFileStreamWrite(const IDFile& file, uint32 mode = kOpenOut | kOpenTrunc,
                                           uint32 fileType = 0, uint32 creator = 0);
   // A stream that reads a copy of the bytes.

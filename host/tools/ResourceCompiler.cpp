@@ -44,7 +44,7 @@ int Attach(const std::string& module, const std::string& compiled) {
   }
   // A module whose resources were attached before gets them replaced, not doubled.
   uint64 codeSize = 0;
-  if (!ResourceBlob::SizeWithoutResources(module, &codeSize, &error))
+  if (!ResourceBlob::SizeWithoutResources(Env::Default(), module, &codeSize, &error))
     return Fail(module + ": " + error);
   std::error_code resizeError;
   std::filesystem::resize_file(module, codeSize, resizeError);

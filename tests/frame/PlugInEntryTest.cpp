@@ -11,19 +11,20 @@
 #include "frame/PlugIn.h"
 #include "frame/VantelleID.h"
 #include "host/persist/TempFolder.h"
+#include "platform/Env.h"
 #include "platform/Platform.h"
 #include "support/PlugInHostTest.h"
 
 namespace {
 
 // A copy of the module loaded directly, as the host's loader does before it calls anything else.
-class LoadedModule {
+class ModuleCopy {
  public:
-  LoadedModule() {
+  ModuleCopy() {
     fPath = fFolder.File("Vantelle.pln");
     std::filesystem::copy_file(VANTELLE_MODULE_PATH, fPath);
     std::string error;
-    fModule = Platform::DynamicModule::Load(fPath, &error);
+    fModule = Env::Default().LoadModule(fPath, &error);
     EXPECT_NE(fModule, nullptr) << error;
   }
   GetPlugInProc Entry() const {
@@ -34,11 +35,11 @@ class LoadedModule {
  private:
   TempFolder fFolder;
   std::string fPath;
-  std::unique_ptr<Platform::DynamicModule> fModule;
+  std::unique_ptr<LoadedModule> fModule;
 };
 
 TEST(PlugInEntryTest, TheModulesPlugInObjectAnswersInSlotOrder) {
-  LoadedModule module;
+  ModuleCopy module;
   GetPlugInProc getPlugIn = module.Entry();
   ASSERT_NE(getPlugIn, nullptr);
   IPlugIn* plugIn = getPlugIn();

@@ -33,13 +33,15 @@ TEST_F(SessionRunnerTest, AFailureEndsTheRunWithCode1AndNoLineNumber) {
 }
 
 TEST_F(SessionRunnerTest, TheShellReportsEachErrorGoesOnAndEndsWithTheWorstCode) {
-  EXPECT_EQ(Run("echo \"open\nopen /nonexistent.vtd\nnew-document spreads=0\necho end", true),
-            kSessionScriptError);
+  EXPECT_EQ(
+      Run("echo \"open\nopen /nonexistent.vtd\nopen /\nnew-document spreads=0\necho end", true),
+      kSessionScriptError);
   EXPECT_EQ(fOut.str(), "end\n");
   EXPECT_EQ(fErr.str(),
             "error: line 1: unterminated string\n"
-            "error: cannot open /nonexistent.vtd\n"
-            "error: line 3: spreads must be a number from 1 to 9999, not 0\n");
+            "error: cannot open /nonexistent.vtd: No such file or directory\n"
+            "error: cannot open /: it is a folder\n"
+            "error: line 4: spreads must be a number from 1 to 9999, not 0\n");
   EXPECT_EQ(Run("open /nonexistent.vtd\necho end", true), kSessionFailed);
   EXPECT_EQ(Run("echo end", true), kSessionOK);
 }

@@ -1,11 +1,12 @@
-// A test that runs inside a host session of its own and proves that it leaves no memory block
-// behind.
+// A test that runs inside a host session of its own, whose files live in memory, and proves that
+// it leaves no memory block behind.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "ISessionMemoryService.h"
 #include "app/Host.h"
+#include "platform/MemEnv.h"
 
 class HostTest : public ::testing::Test {
  protected:
@@ -23,10 +24,12 @@ class HostTest : public ::testing::Test {
   }
 
   Host& TheHost() { return fHost; }
+  MemEnv& Files() { return fFiles; }
   ISessionMemoryService* Memory() const { return fMemory; }
 
  private:
-  Host fHost;
+  MemEnv fFiles;
+  Host fHost{fFiles};
   ISessionMemoryService* fMemory = nullptr;
   uint64 fBlocksBefore = 0;
   uint64 fBytesBefore = 0;

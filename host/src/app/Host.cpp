@@ -8,7 +8,6 @@
 #include "database/Database.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "persist/DocumentFile.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -46,7 +45,7 @@ std::unique_ptr<Database> OpenWorkspace() {
 
 }  // namespace
 
-Host::Host() : fPrevious(gCurrent), fPlugIns(*this) {
+Host::Host(Env& env) : fEnv(env), fPrevious(gCurrent), fPlugIns(*this) {
   gCurrent = this;
   HostClassRegistrar::RegisterAll(fModel);
 }
@@ -67,6 +66,10 @@ Host& Host::Get() {
     std::abort();
   }
   return *gCurrent;
+}
+
+Env& Host::CurrentEnv() {
+  return gCurrent ? gCurrent->fEnv : Env::Default();
 }
 
 bool Host::StartWith(const HostOptions& options, const std::function<bool()>& loadPlugIns) {
@@ -113,14 +116,15 @@ void Host::SaveWorkspace() {
 }
 
 std::string Host::AppFolder() const {
-  return fOptions.appFolder.empty() ? Platform::ExecutableFolder() : fOptions.appFolder;
+  return fOptions.appFolder.empty() ? fEnv.ProgramFolder() : fOptions.appFolder;
 }
 
 std::string Host::RoamingFolder() const {
-  return fOptions.roamingFolder.empty() ? Platform::UserRoamingFolder() : fOptions.roamingFolder;
+  return fOptions.roamingFolder.empty() ? fEnv.UserRoamingFolder() : fOptions.roamingFolder;
 }
 
 void Host::Beep(uint32 type) {
+  fEnv.Beep(type);
   ++fBeeps;
   fLastBeepType = type;
 }

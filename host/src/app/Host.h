@@ -7,7 +7,8 @@
 //
 // A host's life: made (its object model then holds the host's own classes), started (session,
 // plug-ins, session workspace, start-up services), quit (the reverse), perhaps started again, and
-// destroyed, which quits it first.
+// destroyed, which quits it first. Everything it asks of the operating system (files, modules,
+// folders, the clock, the beep) goes through the Env it is made with.
 #pragma once
 
 #include <functional>
@@ -15,6 +16,7 @@
 
 #include "database/ChangeScope.h"
 #include "objectmodel/ObjectModel.h"
+#include "platform/Env.h"
 #include "plugins/LoadReport.h"
 #include "plugins/PlugInLoader.h"
 #include "session/HostSession.h"
@@ -31,8 +33,8 @@ struct HostOptions {
 
 class Host {
  public:
-  // Makes a host and makes it the current one.
-  Host();
+  // Makes a host on the environment, which must outlive it, and makes it the current one.
+  explicit Host(Env& env = Env::Default());
   // Quits, ends the session and makes the host that was current before this one current again.
   // Hosts go in the reverse order of their making.
   ~Host();
@@ -44,6 +46,8 @@ class Host {
   // The current host, for code that only runs inside one (objects, commands, databases); it is a
   // programming error to call it without a host.
   static Host& Get();
+  // The current host's environment, or the process's own when there is no host.
+  static Env& CurrentEnv();
 
   // Starts the session, loads the plug-ins folder, opens the session workspace an earlier session
   // saved (in the roaming folder's "Vantelle" folder) and runs the start-up services. Modules
@@ -59,6 +63,7 @@ class Host {
   // before. Does nothing when not started.
   void Quit();
 
+  Env& Environment() { return fEnv; }
   ObjectModel& Model() { return fModel; }
   ChangeScope::Stack& Scopes() { return fScopes; }
   HostSession& Session() { return fSession; }
@@ -77,7 +82,7 @@ class Host {
   ErrorCode GlobalErrorCode() const { return fGlobalErrorCode; }
   void SetGlobalErrorCode(ErrorCode code) { fGlobalErrorCode = code; }
 
-  // The host runs without a sound device: MessageBeep counts beeps, so that tests can see them.
+  // MessageBeep: sounds the environment's beep and counts it, so that tests can see it.
   void Beep(uint32 type);
   uint64 BeepCount() const { return fBeeps; }
   uint32 LastBeepType() const { return fLastBeepType; }
@@ -85,6 +90,7 @@ class Host {
  private:
   void SaveWorkspace();
 
+  Env& fEnv;
   Host* fPrevious;
   HostOptions fOptions;
   bool fStarted = false;

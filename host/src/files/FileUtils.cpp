@@ -1,7 +1,5 @@
 #include "FileUtils.h"
 
-#include <filesystem>
-
 #include "app/Host.h"
 #include "platform/Platform.h"
 
@@ -40,16 +38,12 @@ void AppendPath(IDFile* file, const PMString& name) {
 
 ErrorCode CreateFolderIfNeeded(const IDFile& folder) {
   if (folder.IsEmpty()) return kFailure;
-  std::error_code error;
-  std::filesystem::path path(folder.GetUTF8Path());
-  std::filesystem::create_directories(path, error);
-  return std::filesystem::is_directory(path, error) ? kSuccess : kFailure;
+  return Host::CurrentEnv().CreateFolders(folder.GetUTF8Path(), nullptr) ? kSuccess : kFailure;
 }
 
 bool16 DoesFileExist(const IDFile& file) {
   if (file.IsEmpty()) return kFalse;
-  std::error_code error;
-  return std::filesystem::exists(std::filesystem::path(file.GetUTF8Path()), error) ? kTrue : kFalse;
+  return Host::CurrentEnv().Exists(file.GetUTF8Path()) ? kTrue : kFalse;
 }
 
 }  // namespace FileUtils

@@ -17,8 +17,9 @@ std::vector<uint8> Write(const Database& db);
 // the bytes are refused.
 std::unique_ptr<Database> Read(const uint8* data, size_t size, std::string* error);
 
-// Writes the file through a temporary one, so that a failed save leaves the earlier file as it
-// was; marks the database saved. False with a message on failure.
+// Saves through the current host's environment: the bytes go to a temporary file, which is
+// synced and then renamed into place, so that a failed save leaves the earlier file whole; marks
+// the database saved. False with a message on failure.
 bool Save(Database& db, const IDFile& file, std::string* error);
 std::unique_ptr<Database> Open(const IDFile& file, std::string* error);
 

@@ -1,29 +1,36 @@
-// Streams over an open file, which they close when they go.
+// Streams over files of the host's environment.
 #pragma once
 
-#include <cstdio>
+#include <memory>
 
 #include "XferStream.h"
+#include "platform/EnvFiles.h"
 
 class FileReadStream final : public XferStream {
  public:
-  explicit FileReadStream(std::FILE* file) : XferStream(true), fFile(file) {}
-  void Close() override;
+  explicit FileReadStream(std::unique_ptr<ReadableFile> file)
+      : XferStream(true), fFile(std::move(file)) {}
+  void Close() override { fFile.reset(); }
 
  protected:
-  ~FileReadStream() override { Close(); }
   size_t ReadBytes(uint8* buffer, size_t count) override;
   bool WriteBytes(const uint8*, size_t) override { return false; }
-  bool AtEnd() const override;
+  bool AtEnd() const override { return !fFile || fOffset >= fFile->Size(); }
 
  private:
-  std::FILE* fFile;
+  std::unique_ptr<ReadableFile> fFile;
+  uint64 fOffset = 0;
 };
 
+// Writes a file in one of two ways: a replacement, which puts the new file in place whole when
+// the stream is closed (and leaves the old one when anything failed), or an appending file, to
+// which each write goes as it comes.
 class FileWriteStream final : public XferStream {
  public:
-  explicit FileWriteStream(std::FILE* file) : XferStream(false), fFile(file) {}
-  void Flush() override;
+  explicit FileWriteStream(std::unique_ptr<FileReplacement> replacement)
+      : XferStream(false), fReplacement(std::move(replacement)) {}
+  explicit FileWriteStream(std::unique_ptr<WritableFile> file)
+      : XferStream(false), fAppending(std::move(file)) {}
   void Close() override;
 
  protected:
@@ -33,5 +40,6 @@ class FileWriteStream final : public XferStream {
   bool AtEnd() const override { return true; }
 
  private:
-  std::FILE* fFile;
+  std::unique_ptr<FileReplacement> fReplacement;
+  std::unique_ptr<WritableFile> fAppending;
 };

@@ -2,15 +2,23 @@
 
 #include "FileStreams.h"
 #include "MemoryStreams.h"
+#include "app/Host.h"
 
 IPMStream* StreamUtil::CreateFileStreamRead(const IDFile& file, uint32, uint32, uint32) {
-  std::FILE* f = std::fopen(file.GetUTF8Path().c_str(), "rb");
-  return f ? new FileReadStream(f) : nullptr;
+  std::unique_ptr<ReadableFile> read = Host::CurrentEnv().OpenReadable(file.GetUTF8Path(), nullptr);
+  return read ? new FileReadStream(std::move(read)) : nullptr;
 }
 
+// A file written whole replaces the old one only once it is complete (when the stream closes).
 IPMStream* StreamUtil::CreateFileStreamWrite(const IDFile& file, uint32 mode, uint32, uint32) {
-  std::FILE* f = std::fopen(file.GetUTF8Path().c_str(), (mode & kOpenApp) ? "ab" : "wb");
-  return f ? new FileWriteStream(f) : nullptr;
+  Env& env = Host::CurrentEnv();
+  const std::string path = file.GetUTF8Path();
+  if (mode & kOpenApp) {
+    std::unique_ptr<WritableFile> appending = env.OpenWritable(path, true, nullptr);
+    return appending ? new FileWriteStream(std::move(appending)) : nullptr;
+  }
+  std::unique_ptr<FileReplacement> replacement = FileReplacement::Begin(env, path, nullptr);
+  return replacement ? new FileWriteStream(std::move(replacement)) : nullptr;
 }
 
 IPMStream* StreamUtil::CreateMemoryStreamRead(const void* data, size_t size) {

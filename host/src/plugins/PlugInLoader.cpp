@@ -1,23 +1,24 @@
 #include "PlugInLoader.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "HostIDs.h"
 #include "IStartupShutdownService.h"
 #include "ResourceBlob.h"
 #include "app/Host.h"
 #include "objectmodel/Boss.h"
-#include "platform/Platform.h"
 
 struct PlugInLoader::Record {
   LoadedPlugIn info;
   IPlugIn* plugIn;
-  std::unique_ptr<Platform::DynamicModule> module;  // null for a plug-in linked into the program
+  std::unique_ptr<LoadedModule> module;  // null for a plug-in linked into the program
   PlugInResources resources;
 };
 
 namespace {
+
+// The file name suffix of plug-in modules.
+const std::string kPlugInSuffix = ".pln";
 
 StringTables::Table MakeStringTable(const PlugInResources& resources) {
   StringTables::Table table;
@@ -56,14 +57,15 @@ void PlugInLoader::DefineResources(const PlugInResources& resources) {
 
 // The steps every plug-in goes through; answers whether it was installed.
 bool PlugInLoader::Install(IPlugIn* plugIn, const std::string& path, const IDFile& resourceFile,
-                           std::unique_ptr<Platform::DynamicModule> module) {
+                           std::unique_ptr<LoadedModule> module) {
   if (!plugIn->IsCompatible()) {
     fHost.Report().Add(path, "the plug-in was built for another host");
     return false;
   }
   PlugInResources resources;
   std::string error;
-  if (!ResourceBlob::ReadFromFile(resourceFile.GetUTF8Path(), &resources, &error)) {
+  if (!ResourceBlob::ReadFromFile(fHost.Environment(), resourceFile.GetUTF8Path(), &resources,
+                                  &error)) {
     fHost.Report().Add(path, error);
     return false;
   }
@@ -85,14 +87,19 @@ bool PlugInLoader::Install(IPlugIn* plugIn, const std::string& path, const IDFil
 }
 
 bool PlugInLoader::LoadFolder(const std::string& folder) {
-  std::error_code error;
-  std::vector<std::string> paths;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    if (entry.path().extension() == Platform::kPlugInSuffix) paths.push_back(entry.path().string());
-  }
-  if (error) {
-    fHost.Report().Add(folder, "the plug-ins folder cannot be read (" + error.message() + ")");
+  std::vector<std::string> names;
+  std::string error;
+  if (!fHost.Environment().ListFolder(folder, &names, &error)) {
+    fHost.Report().Add(folder, "the plug-ins folder cannot be read (" + error + ")");
     return true;
+  }
+  const std::string prefix = folder.back() == '/' ? folder : folder + '/';
+  std::vector<std::string> paths;
+  for (const std::string& name : names) {
+    const bool isModule =
+        name.size() > kPlugInSuffix.size() &&
+        name.compare(name.size() - kPlugInSuffix.size(), std::string::npos, kPlugInSuffix) == 0;
+    if (isModule) paths.push_back(prefix + name);
   }
   std::sort(paths.begin(), paths.end());
   bool requiredLoaded = true;
@@ -102,7 +109,7 @@ bool PlugInLoader::LoadFolder(const std::string& folder) {
 
 bool PlugInLoader::LoadModule(const std::string& path) {
   std::string error;
-  std::unique_ptr<Platform::DynamicModule> module = Platform::DynamicModule::Load(path, &error);
+  std::unique_ptr<LoadedModule> module = fHost.Environment().LoadModule(path, &error);
   if (!module) {
     fHost.Report().Add(path, "cannot be loaded: " + error);
     return true;

@@ -16,9 +16,7 @@
 
 class Host;
 class IStartupShutdownService;
-namespace Platform {
-class DynamicModule;
-}
+class LoadedModule;
 
 struct LoadedPlugIn {
   PluginID id;
@@ -61,7 +59,7 @@ class PlugInLoader {
   struct Record;
 
   bool Install(IPlugIn* plugIn, const std::string& path, const IDFile& resourceFile,
-               std::unique_ptr<Platform::DynamicModule> module);
+               std::unique_ptr<LoadedModule> module);
   void DefineResources(const PlugInResources& resources);
 
   Host& fHost;

@@ -1,7 +1,6 @@
 #include "ResourceBlob.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "persist/Crc32.h"
 
@@ -134,15 +133,27 @@ uint32 ReadU32(const char* bytes) {
   return v;
 }
 
+// Reads exactly count bytes at offset.
+bool ReadExactly(ReadableFile& file, uint64 offset, size_t count, char* into) {
+  size_t read = 0;
+  for (size_t done = 0; done < count; done += read) {
+    if (!file.Read(offset + done, count - done, reinterpret_cast<uint8*>(into) + done, &read,
+                   nullptr) ||
+        read == 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Finds the trailer of an open file: the blob's offset and length, and its checksum. Answers
 // false with no error when the file carries no resources, false with an error when the trailer
 // is there but cannot be right.
-bool FindBlob(std::ifstream& file, uint64 fileSize, uint64* offset, uint32* length, uint32* crc,
-              std::string* error) {
+bool FindBlob(ReadableFile& file, uint64* offset, uint32* length, uint32* crc, std::string* error) {
+  const uint64 fileSize = file.Size();
   if (fileSize < ResourceBlob::kTrailerSize) return false;
   char trailer[ResourceBlob::kTrailerSize];
-  file.seekg(static_cast<std::streamoff>(fileSize - ResourceBlob::kTrailerSize));
-  if (!file.read(trailer, sizeof trailer)) {
+  if (!ReadExactly(file, fileSize - ResourceBlob::kTrailerSize, sizeof trailer, trailer)) {
     *error = "its end cannot be read";
     return false;
   }
@@ -157,20 +168,10 @@ bool FindBlob(std::ifstream& file, uint64 fileSize, uint64* offset, uint32* leng
   return true;
 }
 
-bool OpenFile(const std::string& path, std::ifstream& file, uint64* size, std::string* error) {
-  file.open(path, std::ios::binary);
-  if (!file) {
-    *error = "the file cannot be opened";
-    return false;
-  }
-  file.seekg(0, std::ios::end);
-  std::streamoff end = file.tellg();
-  if (end < 0) {
-    *error = "the file's size cannot be read";
-    return false;
-  }
-  *size = static_cast<uint64>(end);
-  return true;
+std::unique_ptr<ReadableFile> OpenFile(Env& env, const std::string& path, std::string* error) {
+  std::unique_ptr<ReadableFile> file = env.OpenReadable(path, nullptr);
+  if (!file) *error = "the file cannot be opened";
+  return file;
 }
 
 }  // namespace
@@ -257,19 +258,19 @@ bool Decode(const std::string& blob, PlugInResources* resources, std::string* er
   return true;
 }
 
-bool ReadFromFile(const std::string& path, PlugInResources* resources, std::string* error) {
-  std::ifstream file;
-  uint64 size = 0, offset = 0;
+bool ReadFromFile(Env& env, const std::string& path, PlugInResources* resources,
+                  std::string* error) {
+  std::unique_ptr<ReadableFile> file = OpenFile(env, path, error);
+  if (!file) return false;
+  uint64 offset = 0;
   uint32 length = 0, crc = 0;
-  if (!OpenFile(path, file, &size, error)) return false;
   error->clear();
-  if (!FindBlob(file, size, &offset, &length, &crc, error)) {
+  if (!FindBlob(*file, &offset, &length, &crc, error)) {
     if (error->empty()) *error = "the file carries no resources";
     return false;
   }
   std::string blob(length, '\0');
-  file.seekg(static_cast<std::streamoff>(offset));
-  if (!file.read(blob.data(), length)) {
+  if (!ReadExactly(*file, offset, length, blob.data())) {
     *error = "its resources cannot be read";
     return false;
   }
@@ -280,17 +281,17 @@ bool ReadFromFile(const std::string& path, PlugInResources* resources, std::stri
   return Decode(blob, resources, error);
 }
 
-bool SizeWithoutResources(const std::string& path, uint64* size, std::string* error) {
-  std::ifstream file;
-  uint64 fileSize = 0, offset = 0;
+bool SizeWithoutResources(Env& env, const std::string& path, uint64* size, std::string* error) {
+  std::unique_ptr<ReadableFile> file = OpenFile(env, path, error);
+  if (!file) return false;
+  uint64 offset = 0;
   uint32 length = 0, crc = 0;
-  if (!OpenFile(path, file, &fileSize, error)) return false;
   error->clear();
-  if (FindBlob(file, fileSize, &offset, &length, &crc, error)) {
+  if (FindBlob(*file, &offset, &length, &crc, error)) {
     *size = offset;
     return true;
   }
-  *size = fileSize;
+  *size = file->Size();
   return error->empty();
 }
 

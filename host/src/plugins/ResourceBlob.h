@@ -13,6 +13,7 @@
 #include <string>
 
 #include "PlugInResources.h"
+#include "platform/Env.h"
 
 namespace ResourceBlob {
 
@@ -27,10 +28,11 @@ bool Decode(const std::string& blob, PlugInResources* resources, std::string* er
 
 // Reads the resources appended to a file. Every length is checked against the file's size before
 // anything is read or allocated.
-bool ReadFromFile(const std::string& path, PlugInResources* resources, std::string* error);
+bool ReadFromFile(Env& env, const std::string& path, PlugInResources* resources,
+                  std::string* error);
 
 // The size of the file without its appended resources (the whole size when it has none), so
 // that resources can be replaced rather than appended twice.
-bool SizeWithoutResources(const std::string& path, uint64* size, std::string* error);
+bool SizeWithoutResources(Env& env, const std::string& path, uint64* size, std::string* error);
 
 }  // namespace ResourceBlob

@@ -6,7 +6,6 @@
 #include "IGeometry.h"
 #include "ITextFrameColumn.h"
 #include "ITextModel.h"
-#include "host/persist/TempFolder.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
 #include "persist/DocumentFormat.h"
@@ -61,8 +60,7 @@ TEST_F(LayoutFileTest, GroupsNamesBoundsAndStoriesSurviveSaveAndOpen) {
   TextFrame(Page(3), "Z", "z");
   const std::string before = Describe(DB());
 
-  TempFolder folder;
-  const IDFile file = IDFile::FromUTF8(folder.File("doc.vtd"));
+  const IDFile file = IDFile::FromUTF8("/doc.vtd");
   std::string error;
   ASSERT_TRUE(DocumentFile::Save(*fDB, file, &error)) << error;
   EXPECT_FALSE(DB()->IsModified());

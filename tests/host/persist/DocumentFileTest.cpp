@@ -1,7 +1,6 @@
 #include "CmdUtils.h"
 #include "DocumentBytes.h"
 #include "LargestAllocation.h"
-#include "TempFolder.h"
 #include "host/database/TestObjects.h"
 #include "persist/DocumentFile.h"
 #include "support/HostTest.h"
@@ -66,14 +65,13 @@ TEST_F(DocumentFileTest, ADocumentReadsBackWithItsObjectsClassesAndData) {
 }
 
 TEST_F(DocumentFileTest, SavingClearsModifiedAndOpeningGivesTheSameDocument) {
-  TempFolder folder;
-  const IDFile file = IDFile::FromUTF8(folder.File("doc.vtd"));
+  const IDFile file = IDFile::FromUTF8("/doc.vtd");
   std::unique_ptr<Database> db = Sample();
   std::string error;
-  EXPECT_FALSE(DocumentFile::Save(*db, IDFile::FromUTF8(folder.File("missing/doc.vtd")), &error));
+  EXPECT_FALSE(DocumentFile::Save(*db, IDFile::FromUTF8("/missing/doc.vtd"), &error));
   EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
   EXPECT_TRUE(db->IsModified()) << "a failed save keeps the flag";
-  EXPECT_FALSE(DocumentFile::Open(IDFile::FromUTF8(folder.File("none.vtd")), &error));
+  EXPECT_FALSE(DocumentFile::Open(IDFile::FromUTF8("/none.vtd"), &error));
   EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
   ASSERT_TRUE(DocumentFile::Save(*db, file, &error)) << error;
   EXPECT_FALSE(db->IsModified());

@@ -1,7 +1,7 @@
 #include "InterfacePtr.h"
 #include "PMString.h"
 #include "StreamUtil.h"
-#include "TempFolder.h"
+#include "platform/EnvFiles.h"
 #include "support/HostTest.h"
 
 namespace {
@@ -9,8 +9,7 @@ namespace {
 using FileStreamTest = HostTest;
 
 TEST_F(FileStreamTest, WhatIsWrittenToAFileReadsBack) {
-  TempFolder folder;
-  const IDFile file = IDFile::FromUTF8(folder.File("values.bin"));
+  const IDFile file = IDFile::FromUTF8("/values.bin");
   {
     InterfacePtr<IPMStream> out(StreamUtil::CreateFileStreamWrite(file));
     ASSERT_TRUE(out);
@@ -33,31 +32,31 @@ TEST_F(FileStreamTest, WhatIsWrittenToAFileReadsBack) {
   EXPECT_EQ(in->GetStreamState(), IPMStream::kStreamStateFailure);
 }
 
-TEST_F(FileStreamTest, AppendKeepsWhatTheFileHeldAndWriteEmptiesIt) {
-  TempFolder folder;
-  const IDFile file = IDFile::FromUTF8(folder.File("log.bin"));
+TEST_F(FileStreamTest, AppendKeepsWhatTheFileHeldAndWriteReplacesItWhenClosed) {
+  const IDFile file = IDFile::FromUTF8("/log.bin");
   auto write = [&file](uint32 mode, uint8 value) {
     InterfacePtr<IPMStream> out(StreamUtil::CreateFileStreamWrite(file, mode));
     out->XferByte(value);
+    return out;
+  };
+  auto contents = [this, &file] {
+    std::vector<uint8> bytes;
+    EXPECT_TRUE(ReadWholeFile(Files(), file.GetUTF8Path(), 10, &bytes, nullptr));
+    return bytes;
   };
   write(StreamUtil::kOpenOut | StreamUtil::kOpenTrunc, 1);
   write(StreamUtil::kOpenOut | StreamUtil::kOpenApp, 2);
-  InterfacePtr<IPMStream> in(StreamUtil::CreateFileStreamRead(file));
-  uint8 bytes[3] = {};
-  EXPECT_EQ(in->XferByte(bytes, 2), 2);
-  EXPECT_EQ(bytes[0], 1);
-  EXPECT_EQ(bytes[1], 2);
-  in.reset();
-  write(StreamUtil::kOpenOut | StreamUtil::kOpenTrunc, 3);
-  in.reset(StreamUtil::CreateFileStreamRead(file));
-  EXPECT_EQ(in->XferByte(bytes, 2), 0) << "the file holds one byte again";
+  EXPECT_EQ(contents(), (std::vector<uint8>{1, 2}));
+  InterfacePtr<IPMStream> replacing = write(StreamUtil::kOpenOut | StreamUtil::kOpenTrunc, 3);
+  EXPECT_EQ(contents(), (std::vector<uint8>{1, 2})) << "the old file stays until the new is whole";
+  replacing->Close();
+  EXPECT_EQ(contents(), std::vector<uint8>{3});
 }
 
 TEST_F(FileStreamTest, AFileThatCannotBeOpenedGivesNoStream) {
-  TempFolder folder;
-  EXPECT_EQ(StreamUtil::CreateFileStreamRead(IDFile::FromUTF8(folder.File("missing"))), nullptr);
-  EXPECT_EQ(StreamUtil::CreateFileStreamWrite(IDFile::FromUTF8(folder.File("no/such/dir"))),
-            nullptr);
+  EXPECT_EQ(StreamUtil::CreateFileStreamRead(IDFile::FromUTF8("/missing")), nullptr);
+  EXPECT_EQ(StreamUtil::CreateFileStreamRead(IDFile::FromUTF8("/")), nullptr) << "a folder";
+  EXPECT_EQ(StreamUtil::CreateFileStreamWrite(IDFile::FromUTF8("/no/such/dir")), nullptr);
 }
 
 }  // namespace

@@ -57,7 +57,8 @@ std::string DecodeError(const std::string& blob, PlugInResources* decoded = null
 std::string ReadError(const std::string& path, PlugInResources* read = nullptr) {
   PlugInResources scratch;
   std::string error;
-  return Reason(ResourceBlob::ReadFromFile(path, read ? read : &scratch, &error), error);
+  return Reason(ResourceBlob::ReadFromFile(Env::Default(), path, read ? read : &scratch, &error),
+                error);
 }
 
 void PutU32(std::string* bytes, size_t at, uint32 value) {
@@ -162,10 +163,10 @@ TEST(ResourceBlobTest, TheSizeWithoutResourcesLetsThemBeReplaced) {
   WriteFile(path, "code");
   uint64 size = 0;
   std::string error;
-  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(path, &size, &error));
+  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(Env::Default(), path, &size, &error));
   EXPECT_EQ(size, 4u);
   WriteFile(path, "code" + ResourceBlob::Encode(Sample()));
-  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(path, &size, &error));
+  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(Env::Default(), path, &size, &error));
   EXPECT_EQ(size, 4u);
 }
 

@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "ISessionMemoryService.h"
 #include "app/Host.h"
 #include "dataframe/ReferenceParser.h"
 #include "dataframe/parser/DataFrameParser.h"
+#include "support/CountingBlocks.h"
 
 namespace {
 
@@ -100,17 +100,18 @@ void CompareLinesWithReference(const PMString& body) {
   }
 }
 
+CountingBlocks gBlocks;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  static Host host;
+  static Host host(Env::Default(), &gBlocks);
   host.Session().Start();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  ISessionMemoryService* memory = Host::Get().Session().MemoryService();
-  const uint64 blocksBefore = memory->LiveBlocks();
+  const uint64 blocksBefore = gBlocks.LiveBlocks();
   FuzzInput input = Decode(data, size);
 
   StraightenQuotes(input.text);
@@ -123,9 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PMString parsedText = body;
   MemBlock block = nullptr;
   uint32 blockSize = 0;
-  memory->FailAllocation(input.failAllocation);
+  gBlocks.FailAllocation(input.failAllocation);
   ParseDataFrameEntries(parsedText, input.type, &block, &blockSize);
-  memory->FailAllocation(0);
+  gBlocks.FailAllocation(0);
   if (block) {
     Require(MemBlockSize(block) == blockSize, "size handed out is not the block's size");
     RequireWellFormed(static_cast<const uint8*>(block), blockSize, input.type);
@@ -141,6 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The head is the parse's first allocation.
     Require(input.failAllocation == 1, "no block although its head could be had");
   }
-  Require(memory->LiveBlocks() == blocksBefore, "a memory block leaked");
+  Require(gBlocks.LiveBlocks() == blocksBefore, "a memory block leaked");
   return 0;
 }

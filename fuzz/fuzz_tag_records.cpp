@@ -9,9 +9,9 @@
 #include <cstring>
 #include <vector>
 
-#include "ISessionMemoryService.h"
 #include "app/Host.h"
 #include "dataframe/memory/MemBlocks.h"
+#include "support/CountingBlocks.h"
 #include "tagdata/TagRecordLayout.h"
 #include "tagdata/TagRecordList.h"
 
@@ -61,10 +61,10 @@ uint32 PickKey(FuzzedDataProvider& input) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8* bytes, size_t size) {
-  static Host host;
+  static CountingBlocks blocks;
+  static Host host(Env::Default(), &blocks);
   host.Session().Start();
-  ISessionMemoryService* memory = host.Session().MemoryService();
-  const uint64 blocksBefore = memory->LiveBlocks();
+  const uint64 blocksBefore = blocks.LiveBlocks();
   FuzzedDataProvider input(bytes, size);
 
   // Either a raw block (anything, valid or not) or a list built from records, mirrored.
@@ -132,6 +132,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8* bytes, size_t size) {
   }
 
   FreeMemBlock(list);
-  Require(memory->LiveBlocks() == blocksBefore, "memory blocks leaked");
+  Require(blocks.LiveBlocks() == blocksBefore, "memory blocks leaked");
   return 0;
 }

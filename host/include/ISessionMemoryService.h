@@ -18,12 +18,4 @@ class ISessionMemoryService : public IPMUnknown {
   virtual void Resize(void* block, uint32 newSize) = 0;
   // Releases a block; null is ignored.
   virtual void Free(void* block) = 0;
-
-  // Accounting, so that tests can prove ownership is honoured.
-  virtual uint64 LiveBlocks() const = 0;
-  virtual uint64 LiveBytes() const = 0;
-  // Allocations attempted since the session began, failed ones included.
-  virtual uint64 AllocationCount() const = 0;
-  // Makes the nth allocation from now fail (1 is the next one); 0 turns failing off.
-  virtual void FailAllocation(uint64 nth) = 0;
 };

@@ -1,32 +1,25 @@
 // A test that runs inside a started host of its own whose one plug-in is the plug-in code linked
 // into the test program, with the resources of the module built from the same sources. The
-// application and roaming folders are fresh folders of the test. It proves that no memory block
-// leaks.
+// application and roaming folders are fresh folders of the test, and memory blocks are counted:
+// when the host quits, no block may be left.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "ISessionMemoryService.h"
 #include "app/Host.h"
 #include "frame/PlugIn.h"
 #include "host/persist/TempFolder.h"
+#include "support/CountingBlocks.h"
 
 class PlugInHostTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(StartHost());
-    fMemory = fHost.Session().MemoryService();
-    ASSERT_NE(fMemory, nullptr);
-    fBlocksBefore = fMemory->LiveBlocks();
-  }
+  void SetUp() override { ASSERT_TRUE(StartHost()); }
   void TearDown() override {
-    if (fMemory) {
-      fMemory->FailAllocation(0);
-      EXPECT_EQ(fMemory->LiveBlocks(), fBlocksBefore) << "memory blocks leaked";
-    }
+    fBlocks.FailAllocation(0);
     fHost.Quit();
+    EXPECT_EQ(fBlocks.LiveBlocks(), 0u) << "memory blocks leaked";
   }
 
   // Starts the host on the test's folders (again, after a Quit: as a user quits and starts again).
@@ -40,14 +33,13 @@ class PlugInHostTest : public ::testing::Test {
   }
 
   Host& TheHost() { return fHost; }
-  ISessionMemoryService* Memory() const { return fMemory; }
+  CountingBlocks* Memory() { return &fBlocks; }
   // A path below the test's own folder (the application folder is "app", the roaming one
   // "roaming").
   std::string TestPath(const std::string& name) const { return fFolder.File(name); }
 
  private:
   TempFolder fFolder;
-  Host fHost;
-  ISessionMemoryService* fMemory = nullptr;
-  uint64 fBlocksBefore = 0;
+  CountingBlocks fBlocks;
+  Host fHost{Env::Default(), &fBlocks};
 };

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "CmdUtils.h"
-#include "ISessionMemoryService.h"
 #include "tagdata/AssignFixture.h"
 #include "tagdata/DataFrameVocabulary.h"
 

@@ -166,7 +166,7 @@ TEST_F(VantelleModuleTest, ReadDataFramesHandsTheCallerABlockToFreeOrClearsTheOu
     if (c.result == 0) {
       ASSERT_NE(block, nullptr);
       EXPECT_EQ(Memory()->LiveBlocks(), liveBefore + 1) << "the block is all that is left behind";
-      EXPECT_EQ(Memory()->BlockSize(block), size);
+      EXPECT_EQ(Memory()->Size(block), size);
       EXPECT_EQ(EntryWords(block, size), "Size=12");
     } else {
       EXPECT_EQ(block, nullptr);

@@ -45,7 +45,8 @@ std::unique_ptr<Database> OpenWorkspace() {
 
 }  // namespace
 
-Host::Host(Env& env) : fEnv(env), fPrevious(gCurrent), fPlugIns(*this) {
+Host::Host(Env& env, BlockAllocator* blocks)
+    : fEnv(env), fBlocks(blocks ? *blocks : fHeapBlocks), fPrevious(gCurrent), fPlugIns(*this) {
   gCurrent = this;
   HostClassRegistrar::RegisterAll(fModel);
 }

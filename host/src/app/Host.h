@@ -19,6 +19,7 @@
 #include "platform/Env.h"
 #include "plugins/LoadReport.h"
 #include "plugins/PlugInLoader.h"
+#include "session/BlockAllocator.h"
 #include "session/HostSession.h"
 #include "ui/AlertLog.h"
 #include "ui/StringTables.h"
@@ -33,8 +34,9 @@ struct HostOptions {
 
 class Host {
  public:
-  // Makes a host on the environment, which must outlive it, and makes it the current one.
-  explicit Host(Env& env = Env::Default());
+  // Makes a host on the environment and, when one is given, with the allocator of its memory
+  // blocks (both must outlive it), and makes it the current one.
+  explicit Host(Env& env = Env::Default(), BlockAllocator* blocks = nullptr);
   // Quits, ends the session and makes the host that was current before this one current again.
   // Hosts go in the reverse order of their making.
   ~Host();
@@ -64,6 +66,8 @@ class Host {
   void Quit();
 
   Env& Environment() { return fEnv; }
+  // What the session's memory service allocates with.
+  BlockAllocator& Blocks() { return fBlocks; }
   ObjectModel& Model() { return fModel; }
   ChangeScope::Stack& Scopes() { return fScopes; }
   HostSession& Session() { return fSession; }
@@ -91,6 +95,8 @@ class Host {
   void SaveWorkspace();
 
   Env& fEnv;
+  HeapBlocks fHeapBlocks;
+  BlockAllocator& fBlocks;
   Host* fPrevious;
   HostOptions fOptions;
   bool fStarted = false;

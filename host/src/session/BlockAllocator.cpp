@@ -1,4 +1,4 @@
-#include "SessionMemoryService.h"
+#include "BlockAllocator.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 namespace {
 
 // Each block is preceded by a header that records its size; the magic word catches a pointer
-// that is no block of this service before it corrupts anything.
+// that is no block before it corrupts anything.
 struct BlockHeader {
   uint32 size;
   uint32 magic;
@@ -27,41 +27,25 @@ BlockHeader* HeaderOf(const void* block) {
 
 }  // namespace
 
-SessionMemoryService::~SessionMemoryService() = default;
-
-void* SessionMemoryService::Allocate(uint32 size) {
-  ++fAllocations;
-  if (fFailAt != 0 && fAllocations == fFailAt) {
-    fFailAt = 0;
-    return nullptr;
-  }
+void* HeapBlocks::Allocate(uint32 size) {
   auto* header = static_cast<BlockHeader*>(std::malloc(sizeof(BlockHeader) + size));
   if (!header) return nullptr;
   header->size = size;
   header->magic = kLiveMagic;
   header->reserved = 0;
-  ++fLiveBlocks;
-  fLiveBytes += size;
   return header + 1;
 }
 
-uint32 SessionMemoryService::BlockSize(const void* block) const {
-  return block ? HeaderOf(block)->size : 0;
+uint32 HeapBlocks::Size(const void* block) const {
+  return HeaderOf(block)->size;
 }
 
-void SessionMemoryService::Resize(void* block, uint32 newSize) {
-  if (!block) return;
-  BlockHeader* header = HeaderOf(block);
-  if (newSize > header->size) return;
-  fLiveBytes -= header->size - newSize;
-  header->size = newSize;
+void HeapBlocks::Shrink(void* block, uint32 newSize) {
+  HeaderOf(block)->size = newSize;
 }
 
-void SessionMemoryService::Free(void* block) {
-  if (!block) return;
+void HeapBlocks::Free(void* block) {
   BlockHeader* header = HeaderOf(block);
-  --fLiveBlocks;
-  fLiveBytes -= header->size;
   header->magic = kFreedMagic;
   std::free(header);
 }

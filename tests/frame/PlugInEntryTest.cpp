@@ -10,10 +10,10 @@
 #include "frame/ImplementationRegistration.h"
 #include "frame/PlugIn.h"
 #include "frame/VantelleID.h"
-#include "host/persist/TempFolder.h"
 #include "platform/Env.h"
 #include "platform/Platform.h"
 #include "support/PlugInHostTest.h"
+#include "support/TempFolder.h"
 
 namespace {
 

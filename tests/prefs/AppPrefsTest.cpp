@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "ISession.h"
 #include "IVantelleAppPrefs.h"
 #include "IWorkspace.h"
 #include "InterfacePtr.h"
 #include "database/Database.h"
+#include "platform/EnvFiles.h"
 #include "support/PlugInHostTest.h"
 #include "tagdata/PartBytes.h"
 #include "tagdata/TagRecordBytes.h"
@@ -38,6 +37,13 @@ class AppPrefsTest : public PlugInHostTest {
     Prefs()->SetData(block);
     FreeMemBlock(block);
   }
+
+  static constexpr char kSaved[] = "/roaming/Vantelle/Session Workspace.vtd";
+  std::vector<uint8> SavedWorkspace() {
+    std::vector<uint8> bytes;
+    EXPECT_TRUE(ReadWholeFile(Files(), kSaved, 1 << 20, &bytes, nullptr));
+    return bytes;
+  }
 };
 
 TEST_F(AppPrefsTest, DataIsACopyAndAnEmptyBlockIsData) {
@@ -65,11 +71,33 @@ TEST_F(AppPrefsTest, DataIsKeptFromOneSessionToTheNextAndADamagedSaveGivesDefaul
   EXPECT_TRUE(TheHost().Report().Problems().empty());
 
   TheHost().Quit();
-  const std::string saved = TestPath("roaming/Vantelle/Session Workspace.vtd");
-  std::filesystem::resize_file(saved, std::filesystem::file_size(saved) / 2);
+  std::vector<uint8> bytes = SavedWorkspace();
+  ASSERT_TRUE(WriteFileAtomically(Files(), kSaved, bytes.data(), bytes.size() / 2, nullptr));
   ASSERT_TRUE(StartHost());
   EXPECT_EQ(DataHex(), "null");
   EXPECT_FALSE(TheHost().Report().Problems().empty()) << "a warning about the damaged workspace";
+}
+
+// Quitting saves a changed workspace; a save that fails at any write, sync or rename keeps the
+// earlier workspace whole and says so.
+TEST_F(AppPrefsTest, AWorkspaceThatCannotBeSavedAtQuitLeavesTheEarlierOneAndSaysSo) {
+  SetData("01");
+  TheHost().Quit();
+  FaultFlow quit;
+  quit.setUp = [this] {
+    ASSERT_TRUE(StartHost());
+    SetData("0203");
+  };
+  quit.run = [this] {
+    TheHost().Quit();
+    return TheHost().Report().Problems().empty();
+  };
+  quit.state = [this] { return SavedWorkspace(); };
+  quit.tearDown = [this] { TheHost().Report().Clear(); };
+  for (Fault fault : {Fault::kWrite, Fault::kSync, Fault::kRename}) {
+    EXPECT_GT(RunFaultLoop(Faults(), fault, quit).failures, 0u);
+  }
+  ASSERT_TRUE(StartHost());
 }
 
 }  // namespace

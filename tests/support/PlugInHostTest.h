@@ -1,45 +1,31 @@
 // A test that runs inside a started host of its own whose one plug-in is the plug-in code linked
-// into the test program, with the resources of the module built from the same sources. The
-// application and roaming folders are fresh folders of the test, and memory blocks are counted:
-// when the host quits, no block may be left.
+// into the test program, with the resources of the module built from the same sources. Its files
+// live in memory (the application folder is "/app", the roaming one "/roaming"), and its memory
+// blocks are counted: when the host quits, no block may be left. Its host fails on demand
+// (Faults(), see FaultLoop.h).
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/Host.h"
-#include "frame/PlugIn.h"
-#include "host/persist/TempFolder.h"
-#include "support/CountingBlocks.h"
+#include "platform/MemEnv.h"
+#include "support/FaultLoop.h"
 
 class PlugInHostTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(StartHost()); }
-  void TearDown() override {
-    fBlocks.FailAllocation(0);
-    fHost.Quit();
-    EXPECT_EQ(fBlocks.LiveBlocks(), 0u) << "memory blocks leaked";
-  }
+  void SetUp() override;
+  void TearDown() override;
 
-  // Starts the host on the test's folders (again, after a Quit: as a user quits and starts again).
-  bool StartHost() {
-    HostOptions options{"", fFolder.File("app"), fFolder.File("roaming")};
-    std::filesystem::create_directories(options.appFolder);
-    std::filesystem::create_directories(options.roamingFolder);
-    return fHost.StartWith(options, [this] {
-      return fHost.PlugIns().AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(VANTELLE_MODULE_PATH));
-    });
-  }
+  // Starts the host (again, after a Quit: as a user quits and starts again).
+  bool StartHost();
 
   Host& TheHost() { return fHost; }
-  CountingBlocks* Memory() { return &fBlocks; }
-  // A path below the test's own folder (the application folder is "app", the roaming one
-  // "roaming").
-  std::string TestPath(const std::string& name) const { return fFolder.File(name); }
+  MemEnv& Files() { return fFiles; }
+  CountingBlocks* Memory() { return &fFaults.blocks; }
+  FaultInjection& Faults() { return fFaults; }
 
  private:
-  TempFolder fFolder;
-  CountingBlocks fBlocks;
-  Host fHost{Env::Default(), &fBlocks};
+  MemEnv fFiles;
+  FaultInjection fFaults{fFiles};
+  Host fHost{fFaults.env, &fFaults.blocks};
 };

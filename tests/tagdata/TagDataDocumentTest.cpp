@@ -35,7 +35,7 @@ std::string TagDataDocumentTest::ListHexOf(const UIDRef& item) const {
 }
 
 void TagDataDocumentTest::SaveAndReopen() {
-  const IDFile file = IDFile::FromUTF8(TestPath("document.vdoc"));
+  const IDFile file = IDFile::FromUTF8("/document.vdoc");
   std::string error;
   ASSERT_TRUE(DocumentFile::Save(*fDocument, file, &error)) << error;
   fDocument.reset();

@@ -26,6 +26,7 @@ class ScriptSession {
   void AddDocument(std::unique_ptr<Database> document);
   // The current document; a ScriptError when there is none.
   Database& CurrentDocument();
+  bool HasDocument() const { return !fDocuments.empty(); }
 
   // The page item of the current document with that name; a ScriptError when there is none.
   UIDRef FindItem(const std::string& name);

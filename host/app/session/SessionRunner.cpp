@@ -10,6 +10,10 @@
 
 int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing) {
   ScriptSession session(out);
+  return RunSessionLines(session, in, err, keepGoing);
+}
+
+int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing) {
   int result = kSessionOK;
   std::string line;
   std::vector<ScriptWord> words;
@@ -30,7 +34,7 @@ int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, boo
       err << "error: " << e.what() << '\n';
       code = kSessionFailed;
     }
-    out.flush();
+    session.Out().flush();
     if (code == kSessionOK) continue;
     result = std::max(result, code);
     if (!keepGoing) break;

@@ -4,6 +4,8 @@
 #include <istream>
 #include <ostream>
 
+class ScriptSession;
+
 // Exit codes of a run.
 constexpr int kSessionOK = 0;
 constexpr int kSessionFailed = 1;       // the host failed to do what was asked (save, open)
@@ -15,3 +17,5 @@ constexpr int kSessionScriptError = 2;  // unknown command, bad argument, unknow
 // the first error, or for keepGoing the highest one seen. Documents the script made are closed
 // before it returns.
 int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing);
+// The same in a session the caller keeps: its documents stay open after the lines have run.
+int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing);

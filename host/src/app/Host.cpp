@@ -13,6 +13,9 @@ namespace {
 
 Host* gCurrent = nullptr;
 
+// What the load report names for problems of the session workspace.
+constexpr char kWorkspace[] = "session workspace";
+
 // The session workspace is kept between sessions in the user's roaming folder.
 IDFile WorkspaceFolder() {
   IDFile folder;
@@ -35,11 +38,9 @@ std::unique_ptr<Database> OpenWorkspace() {
   std::unique_ptr<Database> db = DocumentFile::Open(file, &error);
   if (db && db->GetClass(db->GetRootUID()) != kSessionWorkspaceBoss) {
     db.reset();
-    error = "it holds no session workspace";
+    error = file.GetUTF8Path() + ": it holds no session workspace";
   }
-  if (!db) {
-    Host::Get().Report().Add(file.GetUTF8Path(), error + "; a new session workspace is used");
-  }
+  if (!db) Host::Get().Report().Add(kWorkspace, error + "; a new session workspace is used");
   return db;
 }
 
@@ -108,11 +109,10 @@ void Host::Quit() {
 void Host::SaveWorkspace() {
   Database* db = fSession.WorkspaceDatabase();
   if (!db || !db->IsModified()) return;
-  std::string error;
+  std::string error = "cannot create the folder " + WorkspaceFolder().GetUTF8Path();
   if (FileUtils::CreateFolderIfNeeded(WorkspaceFolder()) != kSuccess ||
       !DocumentFile::Save(*db, WorkspaceFile(), &error)) {
-    fReport.Add(WorkspaceFile().GetUTF8Path(),
-                "the session workspace cannot be saved" + (error.empty() ? "" : ": " + error));
+    fReport.Add(kWorkspace, error);
   }
 }
 

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "host/persist/TempFolder.h"
 #include "platform/EnvFiles.h"
 #include "platform/MemEnv.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include "UtilsBoss.h"
 #include "app/Host.h"
 #include "database/Database.h"
-#include "host/persist/TempFolder.h"
 #include "host/plugins/modules/TestPlugInIDs.h"
 #include "objectmodel/Boss.h"
+#include "support/TempFolder.h"
 
 namespace {
 

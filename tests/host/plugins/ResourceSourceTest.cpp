@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "host/persist/TempFolder.h"
 #include "plugins/ResourceSource.h"
+#include "support/TempFolder.h"
 
 namespace {
 

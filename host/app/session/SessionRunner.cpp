@@ -1,6 +1,7 @@
 #include "SessionRunner.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,10 @@ int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err,
     } catch (const SessionFailure& e) {
       err << "error: " << e.what() << '\n';
       code = kSessionFailed;
-    } catch (const std::exception& e) {  // out of memory, say: the run fails, the host stays up
+    } catch (const std::bad_alloc&) {  // the run fails, the host stays up
+      err << "error: out of memory\n";
+      code = kSessionFailed;
+    } catch (const std::exception& e) {
       err << "error: " << e.what() << '\n';
       code = kSessionFailed;
     }
@@ -38,6 +42,11 @@ int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err,
     if (code == kSessionOK) continue;
     result = std::max(result, code);
     if (!keepGoing) break;
+  }
+  // A line that could not be read (no memory for it, say) is no end of the script.
+  if (in.bad()) {
+    err << "error: the rest of the script cannot be read\n";
+    result = std::max(result, kSessionFailed);
   }
   return result;
 }

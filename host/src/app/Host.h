@@ -66,8 +66,11 @@ class Host {
   void Quit();
 
   Env& Environment() { return fEnv; }
-  // What the session's memory service allocates with.
+  // What the session's memory service allocates with, and the allocations it refused so far (a
+  // reader can tell that what it read could not be held whole).
   BlockAllocator& Blocks() { return fBlocks; }
+  uint64 RefusedBlocks() const { return fRefusedBlocks; }
+  void CountRefusedBlock() { ++fRefusedBlocks; }
   ObjectModel& Model() { return fModel; }
   ChangeScope::Stack& Scopes() { return fScopes; }
   HostSession& Session() { return fSession; }
@@ -101,6 +104,7 @@ class Host {
   HostOptions fOptions;
   bool fStarted = false;
   ErrorCode fGlobalErrorCode = kSuccess;
+  uint64 fRefusedBlocks = 0;
   uint64 fBeeps = 0;
   uint32 fLastBeepType = 0;
   ObjectModel fModel;

@@ -1,18 +1,31 @@
 #include "Boss.h"
 
+#include <new>
+
 #include "app/Host.h"
 
 Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
   ObjectModel& model = Host::Get().Model();
   if (!model.IsClassDefined(classID)) return nullptr;
-  Boss* boss = new Boss(classID, db, uid);
-  for (const InterfaceBinding& b : model.ResolveClass(classID)) {
-    const ImplementationFactory* factory = model.FindImplementation(b.implementation);
-    if (!factory || !factory->create) continue;
-    IPMUnknown* impl = factory->create(boss);
-    if (impl) boss->fParts.push_back({b.interfaceID, factory, impl});
+  // A boss is made whole or not at all: a part that cannot be had for want of memory takes the
+  // boss away with the parts made before it.
+  Boss* boss = nullptr;
+  try {
+    const std::vector<InterfaceBinding> bindings = model.ResolveClass(classID);
+    boss = new Boss(classID, db, uid);
+    boss->fParts.reserve(bindings.size());
+    for (const InterfaceBinding& b : bindings) {
+      const ImplementationFactory* factory = model.FindImplementation(b.implementation);
+      if (!factory || !factory->create) continue;
+      IPMUnknown* impl = factory->create(boss);
+      if (!impl) throw std::bad_alloc();
+      boss->fParts.push_back({b.interfaceID, factory, impl});
+    }
+    return boss;
+  } catch (const std::bad_alloc&) {
+    if (boss) boss->Release();
+    return nullptr;
   }
-  return boss;
 }
 
 Boss* Boss::Of(const IPMUnknown* object) {

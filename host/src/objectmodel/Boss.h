@@ -19,8 +19,8 @@ class Boss final : public IPMUnknown {
     IPMUnknown* implementation;
   };
 
-  // A new boss with one reference, or null when the class is not defined. Implementations whose
-  // factory is missing or fails are left out: the boss then lacks those interfaces.
+  // A new boss with one reference, or null when the class is not defined or memory runs out.
+  // Implementations whose factory is missing are left out: the boss then lacks those interfaces.
   static Boss* Create(ClassID classID, IDataBase* db = nullptr, UID uid = kInvalidUID);
   // The boss behind an interface of it, without a reference added; null for a foreign object.
   static Boss* Of(const IPMUnknown* object);

@@ -14,7 +14,8 @@ namespace DocumentFile {
 
 std::vector<uint8> Write(const Database& db);
 // A database read from a document file's bytes, with an empty history; null and a message when
-// the bytes are refused.
+// the bytes are refused, or when a part of them cannot be held for want of memory (which may
+// also throw std::bad_alloc).
 std::unique_ptr<Database> Read(const uint8* data, size_t size, std::string* error);
 
 // Saves through the current host's environment: the bytes go to a temporary file, which is

@@ -1,13 +1,17 @@
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <set>
 
 #include "Crc32.h"
 #include "DocumentFile.h"
 #include "DocumentFormat.h"
+#include "app/Host.h"
 #include "database/PartState.h"
 
 namespace {
+
+constexpr char kOutOfMemory[] = "out of memory";
 
 // Walks the bytes; every read checks what remains first.
 class Cursor {
@@ -107,6 +111,9 @@ class Reader {
     }
     // Each part is read as it comes: nothing is sized by the counts the file states.
     StoredObject object(classID, Boss::Create(classID, &db, uid));
+    if (!object.GetBoss() && Host::Get().Model().IsClassDefined(classID)) {
+      return Fail(kOutOfMemory);
+    }
     // An interface may be stored twice, by different implementations: the one loaded now, and
     // one of a plug-in that is not loaded.
     std::set<std::pair<PMIID, ImplementationID>> seen;
@@ -122,7 +129,11 @@ class Reader {
         return Fail("object " + std::to_string(uid) + " stores implementation " +
                     Hex(part.implementation) + " twice");
       }
-      if (!ReadPart(object, part)) {
+      const uint64 refused = Host::Get().RefusedBlocks();
+      const bool read = ReadPart(object, part);
+      // A part that could not have its memory blocks is not what the file holds.
+      if (Host::Get().RefusedBlocks() != refused) return Fail(kOutOfMemory);
+      if (!read) {
         return Fail("the data of object " + std::to_string(uid) + " for implementation " +
                     Hex(part.implementation) + " is damaged");
       }

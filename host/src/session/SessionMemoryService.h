@@ -10,7 +10,11 @@ class SessionMemoryService : public CPMUnknown<ISessionMemoryService> {
  public:
   explicit SessionMemoryService(IPMUnknown* boss) : CPMUnknown(boss) {}
 
-  void* Allocate(uint32 size) override { return Blocks().Allocate(size); }
+  void* Allocate(uint32 size) override {
+    void* block = Blocks().Allocate(size);
+    if (!block) Host::Get().CountRefusedBlock();
+    return block;
+  }
   void* AllocateAlt(uint32 size) override { return Allocate(size); }
   uint32 BlockSize(const void* block) const override { return block ? Blocks().Size(block) : 0; }
   void Resize(void* block, uint32 newSize) override {

@@ -1,0 +1,58 @@
+// Whole session flows under every kind of failure (see support/FaultLoop.h): every allocation of
+// the memory service, every operator new and every file read, write, sync and rename fails in
+// turn, and each time the flow either does all it did without the failure or reports failure and
+// leaves the document and its files as they were, leaking nothing.
+#include "database/Database.h"
+#include "document/DocumentFactory.h"
+#include "platform/EnvFiles.h"
+#include "support/PlugInHostTest.h"
+
+namespace {
+
+class FlowFaultTest : public PlugInHostTest {
+ protected:
+  void RunEveryFault(const FaultFlow& flow) {
+    for (Fault fault : {Fault::kMemoryBlock, Fault::kOperatorNew, Fault::kRead, Fault::kWrite,
+                        Fault::kSync, Fault::kRename}) {
+      RunFaultLoop(Faults(), fault, flow);
+    }
+  }
+  // The flow's state with the bytes of a file added.
+  FaultFlow WithFile(FaultFlow flow, const std::string& path) {
+    flow.state = [this, path, document = flow.state] {
+      std::vector<uint8> state = document(), file;
+      EXPECT_TRUE(ReadWholeFile(Files(), path, 1 << 20, &file, nullptr));
+      state.insert(state.end(), file.begin(), file.end());
+      return state;
+    };
+    return flow;
+  }
+};
+
+constexpr char kWithDataFrame[] =
+    "new-document\n"
+    "text-frame A page=1 text=\"old\"\n"
+    "save /earlier.vtd\n"
+    "request 1354 A frame-id=A-1 type=0 name=Prices scope=1 match-name=0 match-frame-id=0 "
+    "hint=1\n"
+    "save /frame.vtd\n";
+
+// Opening a document that holds a data frame and saving it over an earlier file.
+TEST_F(FlowFaultTest, OpenAndSave) {
+  RunEveryFault(WithFile(SessionFlow(kWithDataFrame, "open /frame.vtd\nsave /earlier.vtd\n"),
+                         "/earlier.vtd"));
+}
+
+// A good file that cannot be held for want of memory is no damaged file.
+TEST_F(FlowFaultTest, OpeningWithoutMemorySaysSo) {
+  FaultFlow make = SessionFlow(kWithDataFrame, "");
+  make.setUp();
+  make.tearDown();
+  const IDFile file = IDFile::FromUTF8("/frame.vtd");
+  std::string error;
+  Memory()->FailAllocation(1);
+  EXPECT_FALSE(DocumentFactory::OpenDocument(file, &error));
+  EXPECT_EQ(error, "/frame.vtd: out of memory");
+}
+
+}  // namespace

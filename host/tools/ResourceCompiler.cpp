@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "plugins/ResourceBlob.h"
-#include "plugins/ResourceSource.h"
+#include "ResourceSource.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "PlugInResources.h"
+#include "plugins/PlugInResources.h"
 
 namespace ResourceSource {
 

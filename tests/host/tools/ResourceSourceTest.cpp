@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "plugins/ResourceSource.h"
+#include "ResourceSource.h"
 #include "support/TempFolder.h"
 
 namespace {

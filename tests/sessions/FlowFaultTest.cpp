@@ -9,50 +9,49 @@
 
 namespace {
 
+constexpr Fault kEveryFault[] = {Fault::kMemoryBlock, Fault::kOperatorNew, Fault::kRead,
+                                 Fault::kWrite,       Fault::kSync,        Fault::kRename};
+
 class FlowFaultTest : public PlugInHostTest {
  protected:
-  void RunEveryFault(const FaultFlow& flow) {
-    for (Fault fault : {Fault::kMemoryBlock, Fault::kOperatorNew, Fault::kRead, Fault::kWrite,
-                        Fault::kSync, Fault::kRename}) {
-      RunFaultLoop(Faults(), fault, flow);
-    }
-  }
-  // The flow's state with the bytes of a file added.
+  // The flow's state with the bytes of a file added, and the names beside it (a temporary file
+  // left behind shows).
   FaultFlow WithFile(FaultFlow flow, const std::string& path) {
     flow.state = [this, path, document = flow.state] {
       std::vector<uint8> state = document(), file;
       EXPECT_TRUE(ReadWholeFile(Files(), path, 1 << 20, &file, nullptr));
       state.insert(state.end(), file.begin(), file.end());
+      std::vector<std::string> names;
+      Files().ListFolder("/", &names, nullptr);
+      for (const std::string& name : names) state.insert(state.end(), name.begin(), name.end());
       return state;
     };
     return flow;
   }
 };
 
-constexpr char kWithDataFrame[] =
-    "new-document\n"
-    "text-frame A page=1 text=\"old\"\n"
-    "save /earlier.vtd\n"
-    "request 1354 A frame-id=A-1 type=0 name=Prices scope=1 match-name=0 match-frame-id=0 "
-    "hint=1\n"
-    "save /frame.vtd\n";
-
-// Opening a document that holds a data frame and saving it over an earlier file.
+// Opening a document that holds a data frame and saving it over an earlier file: a save that
+// fails leaves the earlier file whole, no temporary file, and the document modified.
 TEST_F(FlowFaultTest, OpenAndSave) {
-  RunEveryFault(WithFile(SessionFlow(kWithDataFrame, "open /frame.vtd\nsave /earlier.vtd\n"),
-                         "/earlier.vtd"));
-}
+  const FaultFlow flow =
+      WithFile(SessionFlow("new-document\n"
+                           "text-frame A page=1 text=\"old\"\n"
+                           "save /earlier.vtd\n"
+                           "request 1354 A frame-id=A-1 type=0 name=Prices scope=1 match-name=0 "
+                           "match-frame-id=0 hint=1\n"
+                           "save /frame.vtd\n",
+                           "open /frame.vtd\n"
+                           "save /earlier.vtd\n"),
+               "/earlier.vtd");
+  for (Fault fault : kEveryFault) RunFaultLoop(Faults(), fault, flow);
 
-// A good file that cannot be held for want of memory is no damaged file.
-TEST_F(FlowFaultTest, OpeningWithoutMemorySaysSo) {
-  FaultFlow make = SessionFlow(kWithDataFrame, "");
-  make.setUp();
-  make.tearDown();
-  const IDFile file = IDFile::FromUTF8("/frame.vtd");
+  // A good file that cannot be held for want of memory is no damaged file.
+  flow.setUp();
   std::string error;
   Memory()->FailAllocation(1);
-  EXPECT_FALSE(DocumentFactory::OpenDocument(file, &error));
+  EXPECT_FALSE(DocumentFactory::OpenDocument(IDFile::FromUTF8("/frame.vtd"), &error));
   EXPECT_EQ(error, "/frame.vtd: out of memory");
+  flow.tearDown();
 }
 
 }  // namespace

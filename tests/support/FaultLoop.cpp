@@ -12,51 +12,21 @@
 
 namespace {
 
-const char* NameOf(Fault fault) {
-  switch (fault) {
-    case Fault::kMemoryBlock:
-      return "memory block";
-    case Fault::kOperatorNew:
-      return "operator new";
-    case Fault::kRead:
-      return "read";
-    case Fault::kWrite:
-      return "write";
-    case Fault::kSync:
-      return "sync";
-    case Fault::kRename:
-      return "rename";
-  }
-  return "";
-}
+const char* const kFaultNames[] = {"memory block", "operator new", "read",
+                                   "write",        "sync",         "rename"};
 
 void Arm(FaultInjection& faults, Fault fault, uint64 nth) {
-  switch (fault) {
-    case Fault::kMemoryBlock:
-      return faults.blocks.FailAllocation(nth);
-    case Fault::kOperatorNew:
-      return OperatorNew::FailNth(nth);
-    case Fault::kRead:
-      return faults.env.FailNth(FaultEnv::kRead, nth);
-    case Fault::kWrite:
-      return faults.env.FailNth(FaultEnv::kWrite, nth);
-    case Fault::kSync:
-      return faults.env.FailNth(FaultEnv::kSync, nth);
-    case Fault::kRename:
-      return faults.env.FailNth(FaultEnv::kRename, nth);
-  }
+  if (fault == Fault::kMemoryBlock) return faults.blocks.FailAllocation(nth);
+  if (fault == Fault::kOperatorNew) return OperatorNew::FailNth(nth);
+  const int kind = static_cast<int>(fault) - static_cast<int>(Fault::kRead);
+  faults.env.FailNth(static_cast<FaultEnv::Kind>(kind), nth);
 }
 
 // Answers whether the armed failure happened.
 bool Disarm(FaultInjection& faults, Fault fault) {
-  switch (fault) {
-    case Fault::kMemoryBlock:
-      return faults.blocks.Disarm();
-    case Fault::kOperatorNew:
-      return OperatorNew::Disarm();
-    default:
-      return faults.env.Disarm();
-  }
+  if (fault == Fault::kMemoryBlock) return faults.blocks.Disarm();
+  if (fault == Fault::kOperatorNew) return OperatorNew::Disarm();
+  return faults.env.Disarm();
 }
 
 // What must come back to where it was after each run.
@@ -128,7 +98,8 @@ FaultLoopCount RunFaultLoop(FaultInjection& faults, Fault fault, const FaultFlow
     // A first run may fill what is made once (a cache, a container's room): a leak is what a
     // second run of the same point leaves too.
     if (!(o.after == o.before)) o = RunOnce(faults, fault, flow, nth, done);
-    SCOPED_TRACE(std::string(NameOf(fault)) + " " + std::to_string(nth) + " failing");
+    SCOPED_TRACE(std::string(kFaultNames[static_cast<int>(fault)]) + " " + std::to_string(nth) +
+                 " failing");
     EXPECT_FALSE(o.escaped) << "an exception left the flow";
     EXPECT_TRUE(o.stateRight) << (o.reported ? "the flow reported success, but did not do it all"
                                              : "the flow failed and left its state changed");
@@ -163,8 +134,10 @@ FaultFlow SessionFlow(const std::string& prelude, const std::string& lines) {
   };
   flow.state = [run] {
     ScriptSession& session = (*run)->session;
-    return session.HasDocument() ? DocumentFile::Write(session.CurrentDocument())
-                                 : std::vector<uint8>();
+    if (!session.HasDocument()) return std::vector<uint8>();
+    std::vector<uint8> state = DocumentFile::Write(session.CurrentDocument());
+    state.push_back(session.CurrentDocument().IsModified());
+    return state;
   };
   flow.tearDown = [run] { run->reset(); };
   return flow;

@@ -26,6 +26,7 @@
 #include "support/CountingBlocks.h"
 #include "support/FaultEnv.h"
 
+// The file faults come in FaultEnv::Kind's order.
 enum class Fault { kMemoryBlock, kOperatorNew, kRead, kWrite, kSync, kRename };
 
 struct FaultFlow {
@@ -55,5 +56,6 @@ FaultLoopCount RunFaultLoop(FaultInjection& faults, Fault fault, const FaultFlow
 
 // A flow written as session script lines: setUp runs the prelude in a new script session, run
 // runs the lines as `vantelle run` would (the first failure ends them), state is the current
-// document as a save writes it (nothing without one), and tearDown closes the session.
+// document as a save writes it with its modified flag (nothing without one), and tearDown closes
+// the session.
 FaultFlow SessionFlow(const std::string& prelude, const std::string& lines);

@@ -4,7 +4,8 @@
 // tests; tests wrap either in one that fails chosen calls. A port to another system is one more
 // implementation of this interface.
 //
-// Paths are UTF-8. A call that fails answers false (or null) and says why in *error when given.
+// Paths are UTF-8. A call that fails answers false (or null) and says why in *error when given;
+// one that cannot have the memory it needs throws std::bad_alloc and changes nothing.
 #pragma once
 
 #include <memory>
@@ -59,6 +60,7 @@ class Env {
                                                      std::string* error) = 0;
   // Moves a file to another path in one step, replacing the file that was there.
   virtual bool Rename(const std::string& from, const std::string& to, std::string* error) = 0;
+  // Removes a file; it allocates nothing, so that it may run where nothing may throw.
   virtual bool Remove(const std::string& path, std::string* error) = 0;
   // Creates the folder and the missing folders above it; true when it is a folder afterwards.
   virtual bool CreateFolders(const std::string& path, std::string* error) = 0;

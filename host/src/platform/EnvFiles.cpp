@@ -37,19 +37,22 @@ bool ReadWholeFile(Env& env, const std::string& path, uint64 limit, std::vector<
   return true;
 }
 
+// The replacement exists before its temporary file does, so that whatever goes wrong from there on
+// (an exception included) removes the temporary.
 std::unique_ptr<FileReplacement> FileReplacement::Begin(Env& env, const std::string& path,
                                                         std::string* error) {
+  std::unique_ptr<FileReplacement> replacement(new FileReplacement(env, path));
   std::string why;
-  std::unique_ptr<WritableFile> file = env.OpenWritable(path + ".saving", false, &why);
-  if (!file) {
+  replacement->fFile = env.OpenWritable(replacement->fTemporary, false, &why);
+  if (!replacement->fFile) {
     Fail(error, "cannot write " + path + ": " + why);
     return nullptr;
   }
-  return std::unique_ptr<FileReplacement>(new FileReplacement(env, path, std::move(file)));
+  return replacement;
 }
 
-FileReplacement::FileReplacement(Env& env, std::string path, std::unique_ptr<WritableFile> file)
-    : fEnv(env), fPath(std::move(path)), fTemporary(fPath + ".saving"), fFile(std::move(file)) {}
+FileReplacement::FileReplacement(Env& env, const std::string& path)
+    : fEnv(env), fPath(path), fTemporary(path + ".saving") {}
 
 FileReplacement::~FileReplacement() {
   if (fCommitted) return;

@@ -30,7 +30,7 @@ class FileReplacement {
   bool Commit(std::string* error);
 
  private:
-  FileReplacement(Env& env, std::string path, std::unique_ptr<WritableFile> file);
+  FileReplacement(Env& env, const std::string& path);
 
   Env& fEnv;
   std::string fPath;

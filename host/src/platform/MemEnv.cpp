@@ -92,10 +92,12 @@ std::unique_ptr<WritableFile> MemEnv::OpenWritable(const std::string& path, bool
     Fail(error, "No such file or directory");
     return nullptr;
   }
-  Contents& contents = fFiles[name];
-  if (!contents) contents = std::make_shared<std::vector<uint8>>();
+  auto it = fFiles.find(name);
+  Contents contents = it != fFiles.end() ? it->second : std::make_shared<std::vector<uint8>>();
+  auto file = std::make_unique<MemWritableFile>(contents);
+  if (it == fFiles.end()) fFiles.emplace(name, contents);
   if (!append) contents->clear();
-  return std::make_unique<MemWritableFile>(contents);
+  return file;
 }
 
 bool MemEnv::Rename(const std::string& from, const std::string& to, std::string* error) {
@@ -104,14 +106,14 @@ bool MemEnv::Rename(const std::string& from, const std::string& to, std::string*
   const std::string target = Normal(to);
   if (IsFolder(target)) return Fail(error, "Is a directory");
   if (!IsFolder(ParentOf(target))) return Fail(error, "No such file or directory");
-  Contents contents = it->second;
+  if (target == it->first) return true;
+  fFiles.insert_or_assign(target, it->second);
   fFiles.erase(it);
-  fFiles[target] = std::move(contents);
   return true;
 }
 
 bool MemEnv::Remove(const std::string& path, std::string* error) {
-  return fFiles.erase(Normal(path)) != 0 || Fail(error, "No such file or directory");
+  return fFiles.erase(path) != 0 || Fail(error, "No such file or directory");
 }
 
 bool MemEnv::CreateFolders(const std::string& path, std::string* error) {

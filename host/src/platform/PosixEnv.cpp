@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "Env.h"
 #include "Platform.h"
@@ -40,13 +41,24 @@ int OpenRegular(const std::string& path, int flags, std::string* error) {
     Fail(error, folder ? "it is a folder" : "it is not a regular file");
     return -1;
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
+// Each file and module object is made before what it holds is opened, so that running out of
+// memory leaves nothing open.
 class PosixReadableFile final : public ReadableFile {
  public:
-  PosixReadableFile(int fd, uint64 size) : fFD(fd), fSize(size) {}
-  ~PosixReadableFile() override { ::close(fFD); }
+  ~PosixReadableFile() override {
+    if (fFD >= 0) ::close(fFD);
+  }
+  bool Open(const std::string& path, std::string* error) {
+    fFD = OpenRegular(path, O_RDONLY, error);
+    struct stat info {};
+    if (fFD < 0 || ::fstat(fFD, &info) != 0) return false;
+    fSize = static_cast<uint64>(info.st_size);
+    return true;
+  }
 
   uint64 Size() const override { return fSize; }
   bool Read(uint64 offset, size_t count, uint8* buffer, size_t* read, std::string* error) override {
@@ -60,15 +72,18 @@ class PosixReadableFile final : public ReadableFile {
   }
 
  private:
-  int fFD;
-  uint64 fSize;
+  int fFD = -1;
+  uint64 fSize = 0;
 };
 
 class PosixWritableFile final : public WritableFile {
  public:
-  explicit PosixWritableFile(int fd) : fFD(fd) {}
   ~PosixWritableFile() override {
     if (fFD >= 0) ::close(fFD);
+  }
+  bool Open(const std::string& path, bool append, std::string* error) {
+    fFD = OpenRegular(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC), error);
+    return fFD >= 0;
   }
 
   bool Append(const uint8* data, size_t count, std::string* error) override {
@@ -83,45 +98,47 @@ class PosixWritableFile final : public WritableFile {
   }
   bool Sync(std::string* error) override { return ::fsync(fFD) == 0 || FailWithErrno(error); }
   bool Close(std::string* error) override {
-    const int fd = fFD;
-    fFD = -1;
+    const int fd = std::exchange(fFD, -1);
     return ::close(fd) == 0 || FailWithErrno(error);
   }
 
  private:
-  int fFD;
+  int fFD = -1;
 };
 
 class PosixModule final : public LoadedModule {
  public:
-  explicit PosixModule(void* handle) : fHandle(handle) {}
   ~PosixModule() override {
-    if (!fKeepLoaded) ::dlclose(fHandle);
+    if (fHandle && !fKeepLoaded) ::dlclose(fHandle);
+  }
+  bool Load(const std::string& path, std::string* error) {
+    // Symbols stay private to the module: plug-ins share nothing but the host's library.
+    fHandle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (fHandle) return true;
+    const char* message = ::dlerror();
+    return Fail(error, message ? message : "the module cannot be loaded");
   }
   void* FindSymbol(const char* name) const override { return ::dlsym(fHandle, name); }
   void KeepLoaded() override { fKeepLoaded = true; }
 
  private:
-  void* fHandle;
+  void* fHandle = nullptr;
   bool fKeepLoaded = false;
 };
 
 class PosixEnv final : public Env {
  public:
   std::unique_ptr<ReadableFile> OpenReadable(const std::string& path, std::string* error) override {
-    const int fd = OpenRegular(path, O_RDONLY, error);
-    if (fd < 0) return nullptr;
-    struct stat info;
-    ::fstat(fd, &info);
-    return std::make_unique<PosixReadableFile>(fd, static_cast<uint64>(info.st_size));
+    auto file = std::make_unique<PosixReadableFile>();
+    if (!file->Open(path, error)) return nullptr;
+    return file;
   }
 
   std::unique_ptr<WritableFile> OpenWritable(const std::string& path, bool append,
                                              std::string* error) override {
-    const int fd = OpenRegular(path, O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC), error);
-    if (fd < 0) return nullptr;
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return std::make_unique<PosixWritableFile>(fd);
+    auto file = std::make_unique<PosixWritableFile>();
+    if (!file->Open(path, append, error)) return nullptr;
+    return file;
   }
 
   bool Rename(const std::string& from, const std::string& to, std::string* error) override {
@@ -155,14 +172,9 @@ class PosixEnv final : public Env {
   }
 
   std::unique_ptr<LoadedModule> LoadModule(const std::string& path, std::string* error) override {
-    // Symbols stay private to the module: plug-ins share nothing but the host's library.
-    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-      const char* message = ::dlerror();
-      Fail(error, message ? message : "the module cannot be loaded");
-      return nullptr;
-    }
-    return std::make_unique<PosixModule>(handle);
+    auto module = std::make_unique<PosixModule>();
+    if (!module->Load(path, error)) return nullptr;
+    return module;
   }
 
   std::string ProgramFolder() override {

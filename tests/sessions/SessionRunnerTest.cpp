@@ -26,12 +26,6 @@ TEST_F(SessionRunnerTest, AScriptErrorNamesItsLineAndEndsTheRunWithCode2) {
   EXPECT_EQ(fErr.str(), "error: line 4: unknown command bogus\n");
 }
 
-TEST_F(SessionRunnerTest, AFailureEndsTheRunWithCode1AndNoLineNumber) {
-  EXPECT_EQ(Run("new-document\nsave /nonexistent-folder/x.vtd\necho never\n"), kSessionFailed);
-  EXPECT_EQ(fOut.str(), "");
-  EXPECT_EQ(fErr.str().rfind("error: cannot write /nonexistent-folder/x.vtd", 0), 0u) << fErr.str();
-}
-
 TEST_F(SessionRunnerTest, TheShellReportsEachErrorGoesOnAndEndsWithTheWorstCode) {
   EXPECT_EQ(
       Run("echo \"open\nopen /nonexistent.vtd\nopen /\nnew-document spreads=0\necho end", true),

@@ -4,61 +4,22 @@
 
 #include "DocumentFixture.h"
 #include "IGeometry.h"
-#include "ITextFrameColumn.h"
-#include "ITextModel.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
 #include "persist/DocumentFormat.h"
 
 namespace {
 
-class LayoutFileTest : public DocumentFixture {
- protected:
-  // Every item of the document, depth first, with its name, bounds and text.
-  std::string Describe(IDataBase* db) const {
-    std::string out;
-    InterfacePtr<ISpreadList> spreads(db, db->GetRootUID(), IID_ISPREADLIST);
-    for (int32 s = 0; s < spreads->GetSpreadCount(); ++s) {
-      out += "spread{";
-      DescribeChildren(db, spreads->GetNthSpreadUID(s), out);
-      out += "}";
-    }
-    return out;
-  }
+using LayoutFileTest = DocumentFixture;
 
-  void DescribeChildren(IDataBase* db, UID parent, std::string& out) const {
-    InterfacePtr<IHierarchy> hierarchy(db, parent, IID_IHIERARCHY);
-    for (int32 i = 0; i < hierarchy->GetChildCount(); ++i) {
-      const UID child = hierarchy->GetChildUID(i);
-      InterfacePtr<IPageItemName> name(db, child, IID_IPAGEITEMNAME);
-      InterfacePtr<IGeometry> geometry(db, child, IID_IGEOMETRY);
-      InterfacePtr<ITextFrameColumn> column(db, child, IID_ITEXTFRAMECOLUMN);
-      if (name) {
-        const PMRect box = geometry->GetBoundingBox();
-        out += name->GetName().GetUTF8String() + "[" + std::to_string(box.Left()) + "," +
-               std::to_string(box.Bottom()) + "]";
-      } else if (column) {
-        InterfacePtr<ITextModel> story(column->QueryTextModel());
-        WideString text;
-        story->CopyRange(0, story->TotalLength(), text);
-        out += "\"" + text.GetUTF8String() + "\"";
-      } else {
-        out += "page";
-      }
-      out += "(";
-      DescribeChildren(db, child, out);
-      out += ")";
-    }
-  }
-};
-
+// What every part stores comes back byte for byte (names, groups and stories are checked by name
+// in the session script files.vts); here, also the bounds.
 TEST_F(LayoutFileTest, GroupsNamesBoundsAndStoriesSurviveSaveAndOpen) {
   UID a = TextFrame(Page(0), "A", "caf\xC3\xA9 \xF0\x9F\x98\x80");
   UID b = GraphicFrame(Page(0), "B");
   UID p = TextFrame(Spread(0), "P");
   Group({Group({a, b}, "Inner"), p}, "Outer");
   TextFrame(Page(3), "Z", "z");
-  const std::string before = Describe(DB());
 
   const IDFile file = IDFile::FromUTF8("/doc.vtd");
   std::string error;
@@ -66,7 +27,9 @@ TEST_F(LayoutFileTest, GroupsNamesBoundsAndStoriesSurviveSaveAndOpen) {
   EXPECT_FALSE(DB()->IsModified());
   std::unique_ptr<Database> opened = DocumentFactory::OpenDocument(file, &error);
   ASSERT_TRUE(opened) << error;
-  EXPECT_EQ(Describe(opened.get()), before);
+  EXPECT_EQ(DocumentFile::Write(*opened), DocumentFile::Write(*fDB));
+  InterfacePtr<IGeometry> geometry(opened.get(), a, IID_IGEOMETRY);
+  EXPECT_EQ(geometry->GetBoundingBox(), PMRect(0, 0, 100, 50));
   EXPECT_FALSE(opened->IsModified());
   EXPECT_FALSE(opened->CanUndo());
 }

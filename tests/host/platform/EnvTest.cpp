@@ -48,12 +48,6 @@ TEST_P(EnvTest, FilesAreWrittenAppendedReplacedRenamedAndRemoved) {
   ASSERT_TRUE(Write("a", "de", true));
   EXPECT_EQ(Read("a"), "abcde");
   EXPECT_EQ(Read("a", 4).rfind("error: " + Path("a") + " is larger than 4 bytes", 0), 0u);
-  std::unique_ptr<ReadableFile> file = TheEnv().OpenReadable(Path("a"), nullptr);
-  ASSERT_TRUE(file);
-  uint8 byte = 0;
-  size_t read = 9;
-  EXPECT_TRUE(file->Read(5, 1, &byte, &read, nullptr));
-  EXPECT_EQ(read, 0u) << "nothing past the end";
 
   ASSERT_TRUE(Write("b", "old"));
   EXPECT_TRUE(TheEnv().Rename(Path("a"), Path("b"), nullptr)) << "a rename replaces its target";

@@ -2,10 +2,9 @@
 // truncated or lying bytes are refused with a reason, never trusted.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "platform/EnvFiles.h"
+#include "platform/MemEnv.h"
 #include "plugins/ResourceBlob.h"
-#include "support/TempFolder.h"
 
 namespace {
 
@@ -39,11 +38,6 @@ std::string BlobOf(const std::string& encoded) {
   return encoded.substr(0, encoded.size() - ResourceBlob::kTrailerSize);
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // The reason the resources are refused, "" when they are read; every refusal must give one.
 std::string Reason(bool read, const std::string& error) {
   EXPECT_TRUE(read || !error.empty()) << "refused without a reason";
@@ -54,18 +48,27 @@ std::string DecodeError(const std::string& blob, PlugInResources* decoded = null
   std::string error;
   return Reason(ResourceBlob::Decode(blob, decoded ? decoded : &scratch, &error), error);
 }
-std::string ReadError(const std::string& path, PlugInResources* read = nullptr) {
-  PlugInResources scratch;
-  std::string error;
-  return Reason(ResourceBlob::ReadFromFile(Env::Default(), path, read ? read : &scratch, &error),
-                error);
-}
+// Module files are kept in memory.
+class ResourceBlobTest : public ::testing::Test {
+ protected:
+  void WriteFile(const std::string& path, const std::string& bytes) {
+    ASSERT_TRUE(WriteFileAtomically(fFiles, path, reinterpret_cast<const uint8*>(bytes.data()),
+                                    bytes.size(), nullptr));
+  }
+  std::string ReadError(const std::string& path, PlugInResources* read = nullptr) {
+    PlugInResources scratch;
+    std::string error;
+    return Reason(ResourceBlob::ReadFromFile(fFiles, path, read ? read : &scratch, &error), error);
+  }
+
+  MemEnv fFiles;
+};
 
 void PutU32(std::string* bytes, size_t at, uint32 value) {
   for (int i = 0; i < 4; ++i) (*bytes)[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-TEST(ResourceBlobTest, EveryShorterBlobIsRefused) {
+TEST_F(ResourceBlobTest, EveryShorterBlobIsRefused) {
   const std::string blob = BlobOf(ResourceBlob::Encode(Sample()));
   for (size_t length = 0; length < blob.size(); ++length) {
     PlugInResources decoded;
@@ -78,7 +81,7 @@ TEST(ResourceBlobTest, EveryShorterBlobIsRefused) {
   }
 }
 
-TEST(ResourceBlobTest, ForgedCountsAndLengthsAreRefused) {
+TEST_F(ResourceBlobTest, ForgedCountsAndLengthsAreRefused) {
   const std::string blob = BlobOf(ResourceBlob::Encode(Sample()));
   // Offsets: magic 0, version 4, identity section kind 8, length 12, plug-in ID 16, name length 20;
   // the class section follows the identity's payload at 39, its binding count at 55.
@@ -103,7 +106,7 @@ TEST(ResourceBlobTest, ForgedCountsAndLengthsAreRefused) {
 }
 
 // Decoding the sample with an unknown section appended also proves the sample decodes whole.
-TEST(ResourceBlobTest, UnknownSectionKindsAreSkipped) {
+TEST_F(ResourceBlobTest, UnknownSectionKindsAreSkipped) {
   std::string blob = BlobOf(ResourceBlob::Encode(Sample()));
   blob += std::string("\x63\0\0\0\x03\0\0\0xyz", 11);
   PlugInResources decoded;
@@ -111,13 +114,12 @@ TEST(ResourceBlobTest, UnknownSectionKindsAreSkipped) {
   ExpectSame(Sample(), decoded);
 }
 
-TEST(ResourceBlobTest, AFileWithEveryByteOfItsResourcesFlippedIsRefused) {
-  TempFolder folder;
+TEST_F(ResourceBlobTest, AFileWithEveryByteOfItsResourcesFlippedIsRefused) {
   const std::string code =
       "\x7F"
       "ELF code that stays as it is";
   const std::string encoded = ResourceBlob::Encode(Sample());
-  const std::string path = folder.File("module.pln");
+  const std::string path = "/module.pln";
   for (size_t i = 0; i < encoded.size(); ++i) {
     std::string damaged = encoded;
     damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
@@ -130,8 +132,7 @@ TEST(ResourceBlobTest, AFileWithEveryByteOfItsResourcesFlippedIsRefused) {
   ExpectSame(Sample(), read);
 }
 
-TEST(ResourceBlobTest, FilesWithoutResourcesOrWithLyingTrailersAreRefused) {
-  TempFolder folder;
+TEST_F(ResourceBlobTest, FilesWithoutResourcesOrWithLyingTrailersAreRefused) {
   const std::string encoded = ResourceBlob::Encode(Sample());
   std::string lying = "code" + encoded;
   PutU32(&lying, lying.size() - ResourceBlob::kTrailerSize, 0xFFFFFF00);
@@ -150,23 +151,21 @@ TEST(ResourceBlobTest, FilesWithoutResourcesOrWithLyingTrailersAreRefused) {
        "its resources claim 4294967040 bytes, more than the file holds"},
   };
   for (const Case& c : cases) {
-    const std::string path = folder.File("module.pln");
-    WriteFile(path, c.bytes);
-    EXPECT_EQ(ReadError(path), c.error) << c.what;
+    WriteFile("/module.pln", c.bytes);
+    EXPECT_EQ(ReadError("/module.pln"), c.error) << c.what;
   }
-  EXPECT_EQ(ReadError(folder.File("missing.pln")), "the file cannot be opened");
+  EXPECT_EQ(ReadError("/missing.pln"), "the file cannot be opened");
 }
 
-TEST(ResourceBlobTest, TheSizeWithoutResourcesLetsThemBeReplaced) {
-  TempFolder folder;
-  const std::string path = folder.File("module.pln");
+TEST_F(ResourceBlobTest, TheSizeWithoutResourcesLetsThemBeReplaced) {
+  const std::string path = "/module.pln";
   WriteFile(path, "code");
   uint64 size = 0;
   std::string error;
-  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(Env::Default(), path, &size, &error));
+  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(fFiles, path, &size, &error));
   EXPECT_EQ(size, 4u);
   WriteFile(path, "code" + ResourceBlob::Encode(Sample()));
-  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(Env::Default(), path, &size, &error));
+  ASSERT_TRUE(ResourceBlob::SizeWithoutResources(fFiles, path, &size, &error));
   EXPECT_EQ(size, 4u);
 }
 

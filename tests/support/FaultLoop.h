@@ -36,7 +36,8 @@ struct FaultFlow {
   std::function<bool()> run;
   // What the flow changes, in a canonical form.
   std::function<std::vector<uint8>()> state;
-  // Releases what setUp made.
+  // Releases what setUp and the run made (messages and report lines included: the loop counts
+  // every operator new allocation still alive).
   std::function<void()> tearDown;
 };
 

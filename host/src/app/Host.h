@@ -25,7 +25,7 @@
 #include "ui/StringTables.h"
 
 struct HostOptions {
-  // Every module in this folder is loaded as a plug-in; none is named, no plug-ins.
+  // Every module in this folder is loaded as a plug-in; an empty name loads none.
   std::string plugInsFolder;
   // What FileUtils::GetAppFolder and GetAppRoamingDataFolder answer; empty keeps the platform's.
   std::string appFolder;

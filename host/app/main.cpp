@@ -1,6 +1,7 @@
 // The vantelle program: dispatches to the subcommand named by the first argument.
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 #include "Commands.h"
 
@@ -34,8 +35,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   for (const CommandEntry& command : kCommands) {
-    if (std::strcmp(argv[1], command.name) == 0) {
+    if (std::strcmp(argv[1], command.name) != 0) continue;
+    try {
       return command.run(CommandArgs(argv + 2, argv + argc));
+    } catch (const std::exception& e) {  // out of memory, say: a clear failure, not an abort
+      std::fprintf(stderr, "vantelle: %s\n", e.what());
+      return 1;
     }
   }
   std::fprintf(stderr, "vantelle: unknown command '%s'\n\n", argv[1]);

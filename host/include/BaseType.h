@@ -28,6 +28,8 @@ typedef double PMReal;
 typedef int32 ErrorCode;
 constexpr ErrorCode kSuccess = 0;
 constexpr ErrorCode kFailure = 1;
+// The host ran out of memory on the way.
+constexpr ErrorCode kOutOfMemoryError = 2;
 
 // Identifier spaces of the component model; each is a separate space of 32-bit numbers.
 typedef uint32 PMIID;

@@ -11,10 +11,12 @@ class HOST_API CmdUtils {
   static ICommand* CreateCommand(ClassID commandClass);
   // Runs the command: Do, then, when Do left no error, DoNotify. A command that is not inside a
   // sequence is one undo step named by its CreateName; a kAutoUndo command joins the step before
-  // it. When Do sets the global error code, its changes are undone and the code is answered (and
-  // stays set). The global error code is cleared before Do.
+  // it. When Do or DoNotify sets the global error code, throws, or meets a refused allocation
+  // (kOutOfMemoryError), the command's changes are undone, scopes it left open are closed, and
+  // the code is answered (and stays set). The global error code is cleared before Do.
   static ErrorCode ProcessCommand(ICommand* command);
-  // Opens a sequence; end every sequence begun, innermost first.
+  // Opens a sequence, or answers null when memory runs out; end every sequence begun, innermost
+  // first.
   static ICommandSequence* BeginCommandSequence();
   // Ends the sequence and releases it; null is ignored.
   static void EndCommandSequence(ICommandSequence* sequence);

@@ -66,8 +66,8 @@ ErrorCode AssignDataFrame(const UIDRef& target, DataFrameType type, DataFrameSco
   if (target == kInvalidUIDRef) return kFailure;
   MemBlock marker = NewDataFrameMarker(frameID, slugPosition);
   if (!marker) return kFailure;
-  if (!WriteTagRecord(target, kTagRecordSourceItem, kDataFrameMarkerKey, marker,
-                      kDataFrameMarkerSize)) {
+  // Nothing else changes unless the marker is in place, set-data command and all.
+  if (StoreItemTagRecord(target, kDataFrameMarkerKey, marker, kDataFrameMarkerSize) != kSuccess) {
     return kFailure;
   }
 

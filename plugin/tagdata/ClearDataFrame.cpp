@@ -30,9 +30,8 @@ void ResetLook(const UIDRef& target) {
 }  // namespace
 
 ErrorCode ClearDataFrame(const UIDRef& target) {
-  if (!WriteTagRecord(target, kTagRecordSourceItem, kDataFrameMarkerKey, nullptr, 0)) {
-    return kFailure;
-  }
+  // Nothing else changes unless the marker is gone, set-data command and all.
+  if (StoreItemTagRecord(target, kDataFrameMarkerKey, nullptr, 0) != kSuccess) return kFailure;
   DetachDataFrameAdornments(target);
   SetBooleanItemAttribute(target, kFalse);
   const ErrorCode result = ApplyPercentageAttribute(target, kPlainFramePercentage);

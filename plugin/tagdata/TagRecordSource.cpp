@@ -18,29 +18,41 @@ InterfacePtr<IVantelleDocPrefs> QueryDocPrefs(const UIDRef& document) {
 }
 
 // Hands the edited list to the set-data command for the item; the list passes to the command.
-void ProcessSetDataCommand(const UIDRef& item, MemBlock list) {
+// Answers the command's error code, or failure when there is no command.
+ErrorCode ProcessSetDataCommand(const UIDRef& item, MemBlock list) {
   InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kVantelleFrameTagSetDataCmdBoss));
   InterfacePtr<IVantelleFrameTagData> commandData(command, IVantelleFrameTagData::kDefaultIID);
   if (!command || !commandData) {
     FreeMemBlock(list);
-    return;
+    return kFailure;
   }
   commandData->SetKeyField1(PMString("Vantelle Module"));
   commandData->SetRecordList(list);
   command->SetItemList(UIDList(item));
-  CmdUtils::ProcessCommand(command);
+  return CmdUtils::ProcessCommand(command);
 }
 
-bool16 WriteItemRecord(const UIDRef& item, uint32 key, MemBlock data, uint32 length) {
+// What a write to a page item's list came to: refused before any command, or handed to the
+// set-data command, which applied it or not.
+enum class ItemWrite { kRefused, kNotApplied, kApplied };
+
+ItemWrite WriteItemRecord(const UIDRef& item, uint32 key, MemBlock data, uint32 length) {
   InterfacePtr<IVantelleFrameTagData> tagData(item);
-  if (!tagData) return kFalse;
+  if (!tagData) return ItemWrite::kRefused;
   MemBlock list = tagData->CopyRecordList();
+  // A list that is held but cannot be copied is a lack of memory, not an empty list: writing on
+  // would lose its other records.
+  if (!list && tagData->GetRecordList()) return ItemWrite::kRefused;
   if (!PutTagRecord(list, key, data, length)) {
     FreeMemBlock(list);
-    return kFalse;
+    return ItemWrite::kRefused;
   }
-  ProcessSetDataCommand(item, list);
-  return kTrue;
+  return ProcessSetDataCommand(item, list) == kSuccess ? ItemWrite::kApplied
+                                                       : ItemWrite::kNotApplied;
+}
+
+bool16 DataFits(MemBlock data, uint32 length) {
+  return !data || length <= MemBlockSize(data);
 }
 
 bool16 WriteDocumentRecord(const UIDRef& document, uint32 key, MemBlock data, uint32 length) {
@@ -80,13 +92,19 @@ bool16 WriteTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock d
                       uint32 length) {
   if (source != kTagRecordSourceDocument && source != kTagRecordSourceItem) return kFalse;
   // A length beyond the block would copy bytes that are not the caller's.
-  if (data && length > MemBlockSize(data)) {
-    FreeMemBlock(data);
-    return kFalse;
+  bool16 written = kFalse;
+  if (DataFits(data, length)) {
+    written = source == kTagRecordSourceItem
+                  ? WriteItemRecord(target, key, data, length) != ItemWrite::kRefused
+                  : WriteDocumentRecord(target, key, data, length);
   }
-  const bool16 written = source == kTagRecordSourceItem
-                             ? WriteItemRecord(target, key, data, length)
-                             : WriteDocumentRecord(target, key, data, length);
   FreeMemBlock(data);
   return written;
+}
+
+ErrorCode StoreItemTagRecord(const UIDRef& item, uint32 key, MemBlock data, uint32 length) {
+  const bool applied =
+      DataFits(data, length) && WriteItemRecord(item, key, data, length) == ItemWrite::kApplied;
+  FreeMemBlock(data);
+  return applied ? kSuccess : kFailure;
 }

@@ -22,3 +22,8 @@ bool16 ReadTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock* d
 // own result is not reflected here; a document's list goes straight to its preferences. Other
 // sources answer false and leave data the caller's.
 bool16 WriteTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock data, uint32 length);
+
+// WriteTagRecord for a page item's own list, answering whether the list now holds the change:
+// success only when the set-data command was made and applied it, which WriteTagRecord does not
+// tell. For a caller that must not go on without the record.
+ErrorCode StoreItemTagRecord(const UIDRef& item, uint32 key, MemBlock data, uint32 length);

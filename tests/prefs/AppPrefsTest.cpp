@@ -77,11 +77,13 @@ TEST_F(AppPrefsTest, DataIsKeptFromOneSessionToTheNextAndADamagedSaveGivesDefaul
 // Quitting saves a changed workspace; a save that fails at any write, sync or rename keeps the
 // earlier workspace whole and says so.
 TEST_F(AppPrefsTest, AWorkspaceThatCannotBeSavedAtQuitLeavesTheEarlierOneAndSaysSo) {
-  SetData("01");
   TheHost().Quit();
   FaultFlow quit;
+  // Each run starts from a saved "01": setting what is saved already would change nothing.
   quit.setUp = [this] {
     ASSERT_TRUE(StartHost());
+    SetData("01");
+    Restart();
     SetData("0203");
   };
   quit.run = [this] {

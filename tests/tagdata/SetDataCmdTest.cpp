@@ -135,13 +135,19 @@ TEST_F(SetDataCmdTest, ItemsWithoutTagDataAreSkipped) {
   EXPECT_TRUE(hears.heard.empty());
 }
 
-TEST_F(SetDataCmdTest, AnItemWhoseCopyCannotBeMadeLosesOnlyItsList) {
+// The item whose copy of the list cannot be made would lose its list: the host fails the command
+// whole instead.
+TEST_F(SetDataCmdTest, AListCopyThatCannotBeMadeFailsTheCommandWhole) {
   const UIDRef first = NewFrame("first");
   const UIDRef second = NewFrame("second");
-  ASSERT_EQ(Run({first, second}, PMString("a"), 5, kList, nullptr, 1), kSuccess);
-  EXPECT_EQ(ListHexOf(first), "null");
-  EXPECT_EQ(TagData(first)->GetTagNumber(), 5);
-  EXPECT_EQ(ListHexOf(second), kList);
+  ASSERT_EQ(Run({first, second}, PMString("a"), 5, kList), kSuccess);
+  Document().ClearHistory();
+  ASSERT_EQ(Run({first, second}, PMString("b"), 6, kList, nullptr, 1), kOutOfMemoryError);
+  for (const UIDRef& item : {first, second}) {
+    EXPECT_EQ(ListHexOf(item), kList);
+    EXPECT_EQ(TagData(item)->GetTagNumber(), 5);
+  }
+  EXPECT_FALSE(Document().CanUndo());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <iomanip>
 #include <limits>
+#include <new>
 #include <sstream>
 
 #include "CreateObject.h"
@@ -20,6 +21,7 @@
 #include "SessionAssignRequest.h"
 #include "SessionCommand.h"
 #include "SessionFormat.h"
+#include "session/MemoryShortage.h"
 
 namespace {
 
@@ -77,7 +79,10 @@ void Describe(ScriptSession& session, const SessionCall& call) {
   params.arg4 = typeName;
   params.arg5 = scopeName;
   params.arg6 = name;
+  const uint64 shortages = MemoryShortage::Count();
   const int32 result = Send(kRequestDescribeDataFrame, params);
+  // The module answers what it could read; without the memory to read all, that is no answer.
+  if (MemoryShortage::Count() != shortages) throw std::bad_alloc();
   session.Out() << "result=" << result << " flag=" << flag << " frame-id=" << Str255Text(frameID)
                 << " type-name=" << Str255Text(typeName) << " scope-name=" << Str255Text(scopeName)
                 << " name=" << Str255Text(name) << '\n';
@@ -94,12 +99,18 @@ void ReadEntries(ScriptSession& session, const SessionCall& call) {
   params.arg2 = &type;
   params.arg3 = &block;
   params.arg4 = &size;
+  const uint64 shortages = MemoryShortage::Count();
   const int32 result = Send(kRequestReadDataFrames, params);
-  session.Out() << "result=" << result << " size=" << size
-                << " block=" << (block ? HexBytes(block, size) : "-") << '\n';
+  // Entries left out for want of memory make a block that is no answer.
+  const bool complete = MemoryShortage::Count() == shortages;
+  if (complete) {
+    session.Out() << "result=" << result << " size=" << size
+                  << " block=" << (block ? HexBytes(block, size) : "-") << '\n';
+  }
   InterfacePtr<ISessionMemoryService> memory(GetExecutionContextSession(),
                                              ISessionMemoryService::kDefaultIID);
   if (memory) memory->Free(block);
+  if (!complete) throw std::bad_alloc();
 }
 
 void Other(ScriptSession& session, const SessionCall& call, int32 selector) {

@@ -8,36 +8,56 @@
 #include "ScriptSession.h"
 #include "SessionCommand.h"
 #include "SessionLexer.h"
+#include "database/ChangeScope.h"
+#include "session/MemoryShortage.h"
+
+namespace {
+
+// Runs one line and answers its exit code, having reported an error. A line during which memory
+// ran out fails even when the command went on without what it could not have: what comes after
+// it may rely on that. A change left half done by an exception is taken back.
+int RunLine(ScriptSession& session, const std::string& line, int number, std::ostream& err) {
+  std::vector<ScriptWord> words;
+  const uint64 shortages = MemoryShortage::Count();
+  int code = kSessionFailed;
+  try {
+    std::string error;
+    if (!SplitScriptLine(line, words, error)) throw ScriptError(error);
+    if (!words.empty()) RunSessionCommand(session, words);
+    if (MemoryShortage::Count() != shortages) throw std::bad_alloc();
+    return kSessionOK;
+  } catch (const ScriptError& e) {
+    err << "error: line " << number << ": " << e.what() << '\n';
+    code = kSessionScriptError;
+  } catch (const SessionFailure& e) {
+    err << "error: " << e.what() << '\n';
+  } catch (const std::bad_alloc&) {
+    err << "error: out of memory\n";
+  } catch (const std::exception& e) {
+    err << "error: " << e.what() << '\n';
+  }
+  ChangeScope::Abandon(0);
+  return code;
+}
+
+}  // namespace
 
 int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing) {
-  ScriptSession session(out);
-  return RunSessionLines(session, in, err, keepGoing);
+  try {
+    ScriptSession session(out);
+    return RunSessionLines(session, in, err, keepGoing);
+  } catch (const std::bad_alloc&) {
+    err << "error: out of memory\n";
+    return kSessionFailed;
+  }
 }
 
 int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing) {
   int result = kSessionOK;
   std::string line;
-  std::vector<ScriptWord> words;
   for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    int code = kSessionOK;
-    try {
-      std::string error;
-      if (!SplitScriptLine(line, words, error)) throw ScriptError(error);
-      if (!words.empty()) RunSessionCommand(session, words);
-    } catch (const ScriptError& e) {
-      err << "error: line " << number << ": " << e.what() << '\n';
-      code = kSessionScriptError;
-    } catch (const SessionFailure& e) {
-      err << "error: " << e.what() << '\n';
-      code = kSessionFailed;
-    } catch (const std::bad_alloc&) {  // the run fails, the host stays up
-      err << "error: out of memory\n";
-      code = kSessionFailed;
-    } catch (const std::exception& e) {
-      err << "error: " << e.what() << '\n';
-      code = kSessionFailed;
-    }
+    const int code = RunLine(session, line, number, err);
     session.Out().flush();
     if (code == kSessionOK) continue;
     result = std::max(result, code);

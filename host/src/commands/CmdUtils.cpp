@@ -1,11 +1,47 @@
 #include "CmdUtils.h"
 
 #include <memory>
+#include <new>
 
 #include "CommandSequence.h"
 #include "ErrorUtils.h"
 #include "database/ChangeScope.h"
 #include "objectmodel/Boss.h"
+#include "session/MemoryShortage.h"
+
+namespace {
+
+// Runs one of the command's operations and answers how it went: the error code it left, or the
+// code of an exception that left it, or out of memory when an allocation was refused on the way
+// (an operation cannot know what a quiet failure deep inside it lost).
+template <class Operation>
+ErrorCode Guarded(Operation operation) {
+  const uint64 shortages = MemoryShortage::Count();
+  try {
+    operation();
+  } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
+  } catch (const std::exception&) {
+    return kFailure;
+  }
+  if (MemoryShortage::Count() != shortages) return kOutOfMemoryError;
+  return ErrorUtils::PMGetGlobalErrorCode();
+}
+
+// The command's own name when it makes the step; a name that cannot be had leaves the default.
+PMString StepName(ICommand* command) {
+  PMString name = ChangeScope::DefaultStepName();
+  if (ChangeScope::Depth() != 1) return name;
+  try {
+    std::unique_ptr<PMString> own(command->CreateName());
+    if (own) name = *own;
+  } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
+  }
+  return name;
+}
+
+}  // namespace
 
 ICommand* CmdUtils::CreateCommand(ClassID commandClass) {
   Boss* boss = Boss::Create(commandClass);
@@ -17,28 +53,36 @@ ICommand* CmdUtils::CreateCommand(ClassID commandClass) {
 
 ErrorCode CmdUtils::ProcessCommand(ICommand* command) {
   if (!command) return kFailure;
+  const bool folds = !ChangeScope::IsOpen() && command->GetUndoability() == ICommand::kAutoUndo;
+  const size_t depth = ChangeScope::Depth();
+  uint64 scope = 0;
+  try {
+    scope = ChangeScope::Open(folds ? ChangeScope::Step::kJoinPrevious : ChangeScope::Step::kNew);
+  } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
+    ErrorUtils::PMSetGlobalErrorCode(kOutOfMemoryError);
+    return kOutOfMemoryError;
+  }
   ErrorUtils::PMSetGlobalErrorCode(kSuccess);
-  bool folds = !ChangeScope::IsOpen() && command->GetUndoability() == ICommand::kAutoUndo;
-  ChangeScope::Open(folds ? ChangeScope::Fold::kIntoPreviousStep : ChangeScope::Fold::kNewStep);
-  command->Do();
-  ErrorCode result = ErrorUtils::PMGetGlobalErrorCode();
+  ErrorCode result = Guarded([command] { command->Do(); });
+  if (result == kSuccess) result = Guarded([command] { command->DoNotify(); });
   if (result != kSuccess) {
-    ChangeScope::RollBackInnermost();
-    ChangeScope::Close(PMString());
+    // Whatever Do left open goes with it.
+    ChangeScope::Abandon(depth);
+    ErrorUtils::PMSetGlobalErrorCode(result);
     return result;
   }
-  command->DoNotify();
-  PMString name = ChangeScope::DefaultStepName();
-  if (ChangeScope::IsOutermostOpen()) {
-    std::unique_ptr<PMString> own(command->CreateName());
-    if (own) name = *own;
-  }
-  ChangeScope::Close(name);
+  ChangeScope::Close(scope, StepName(command));
   return kSuccess;
 }
 
 ICommandSequence* CmdUtils::BeginCommandSequence() {
-  return new CommandSequence();
+  try {
+    return new CommandSequence();
+  } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
+    return nullptr;
+  }
 }
 
 void CmdUtils::EndCommandSequence(ICommandSequence* sequence) {

@@ -2,9 +2,7 @@
 
 #include "database/ChangeScope.h"
 
-CommandSequence::CommandSequence() {
-  ChangeScope::Open();
-}
+CommandSequence::CommandSequence() : fScope(ChangeScope::Open()) {}
 
 IPMUnknown* CommandSequence::QueryInterface(PMIID interfaceID) const {
   if (interfaceID != ICommandSequence::kDefaultIID) return nullptr;
@@ -19,5 +17,5 @@ void CommandSequence::Release() const {
 void CommandSequence::End() {
   if (fEnded) return;
   fEnded = true;
-  ChangeScope::Close(fName.IsEmpty() ? ChangeScope::DefaultStepName() : fName);
+  ChangeScope::Close(fScope, fName.IsEmpty() ? ChangeScope::DefaultStepName() : fName);
 }

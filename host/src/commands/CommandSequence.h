@@ -5,7 +5,7 @@
 
 class CommandSequence final : public ICommandSequence {
  public:
-  // Opens the sequence's change scope.
+  // Opens the sequence's change scope; throws when memory runs out.
   CommandSequence();
 
   IPMUnknown* QueryInterface(PMIID interfaceID) const override;
@@ -21,6 +21,7 @@ class CommandSequence final : public ICommandSequence {
  private:
   ~CommandSequence() override = default;
 
+  uint64 fScope;
   PMString fName;
   bool fEnded = false;
   mutable int32 fRefCount = 1;

@@ -1,6 +1,7 @@
 #include "ChangeScope.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "Database.h"
 #include "app/Host.h"
@@ -8,8 +9,16 @@
 namespace ChangeScope {
 namespace {
 
-Stack& Frames() {
-  return Host::Get().Scopes();
+std::vector<Frame>& Frames() {
+  return Host::Get().Scopes().frames;
+}
+
+void CloseInnermost(const PMString& stepName) {
+  std::vector<Frame>& frames = Frames();
+  Frame frame = std::move(frames.back());
+  frames.pop_back();
+  if (!frames.empty()) return;
+  for (auto& mark : frame.marks) mark.first->EndStep(stepName, frame.step);
 }
 
 }  // namespace
@@ -20,35 +29,46 @@ PMString DefaultStepName() {
   return name;
 }
 
-void Open(Fold fold) {
-  Frames().push_back({fold, {}});
+uint64 Open(Step step) {
+  Stack& stack = Host::Get().Scopes();
+  stack.frames.push_back({stack.lastId + 1, step, {}});
+  return ++stack.lastId;
 }
 
 bool IsOpen() {
   return !Frames().empty();
 }
 
-bool IsOutermostOpen() {
-  return Frames().size() == 1;
+size_t Depth() {
+  return Frames().size();
 }
 
-void Close(const PMString& stepName) {
-  Stack& frames = Frames();
-  if (frames.empty()) return;
-  Frame frame = std::move(frames.back());
-  frames.pop_back();
-  if (!frames.empty()) return;
-  for (auto& mark : frame.marks)
-    mark.first->EndStep(stepName, frame.fold == Fold::kIntoPreviousStep);
+void Close(uint64 scope, const PMString& stepName) {
+  std::vector<Frame>& frames = Frames();
+  auto it = std::find_if(frames.begin(), frames.end(),
+                         [scope](const Frame& frame) { return frame.id == scope; });
+  if (it == frames.end()) return;
+  const size_t depth = static_cast<size_t>(it - frames.begin());
+  while (frames.size() > depth + 1) CloseInnermost(DefaultStepName());
+  CloseInnermost(stepName);
 }
 
 void RollBackInnermost() {
-  Stack& frames = Frames();
+  std::vector<Frame>& frames = Frames();
   if (frames.empty()) return;
   for (auto& mark : frames.back().marks) mark.first->RollBackTo(mark.second);
 }
 
+void Abandon(size_t depth) {
+  while (Frames().size() > depth) {
+    RollBackInnermost();
+    CloseInnermost(DefaultStepName());
+  }
+}
+
 void WillChange(Database* db, size_t recordsSoFar) {
+  // Room first, so that no frame is left half told.
+  for (Frame& frame : Frames()) frame.marks.reserve(frame.marks.size() + 1);
   for (Frame& frame : Frames()) {
     auto seen = std::find_if(frame.marks.begin(), frame.marks.end(),
                              [db](const std::pair<Database*, size_t>& m) { return m.first == db; });

@@ -1,27 +1,13 @@
 #include "Database.h"
 
 #include <algorithm>
+#include <new>
 
 #include "ChangeScope.h"
 #include "HostIDs.h"
 #include "ISubject.h"
 #include "PartState.h"
-
-// Brackets one change made while no scope is open, so that it becomes a step of its own.
-class Database::LooseChange {
- public:
-  LooseChange() : fOwns(!ChangeScope::IsOpen()) {
-    if (fOwns) ChangeScope::Open();
-  }
-  ~LooseChange() {
-    if (fOwns) ChangeScope::Close(ChangeScope::DefaultStepName());
-  }
-  LooseChange(const LooseChange&) = delete;
-  LooseChange& operator=(const LooseChange&) = delete;
-
- private:
-  bool fOwns;
-};
+#include "session/MemoryShortage.h"
 
 Database::Database() = default;
 
@@ -35,7 +21,8 @@ Database::Database(ClassID rootClass) {
 Database::~Database() {
   ChangeScope::Forget(this);
   // A transaction left open must not hold every later change of the session in its scope.
-  if (fTransactionOwnsScope) ChangeScope::Close(ChangeScope::DefaultStepName());
+  for (auto it = fTransactions.rbegin(); it != fTransactions.rend(); ++it)
+    ChangeScope::Close(*it, ChangeScope::DefaultStepName());
   fHistory.Clear();
   fOpenStep = UndoStep();
   fDense.clear();
@@ -54,23 +41,23 @@ StoredObject* Database::Find(UID uid) {
   return it == fObjects.end() ? nullptr : &it->second;
 }
 
-bool Database::Insert(UID uid, StoredObject object) {
-  auto inserted = fObjects.emplace(uid, std::move(object));
-  if (!inserted.second) return false;
+// The dense index grows before the object goes in, so that a failure leaves both as they were.
+bool Database::Insert(UID uid, StoredObject&& object) {
+  if (fObjects.count(uid)) return false;
   if (uid >= fDense.size()) {
     // Grow by doubling, but never beyond twice the objects held: a file may name any UID.
     const size_t bound = 2 * fObjects.size() + 1024;
-    if (uid >= bound) return true;
-    const size_t oldSize = fDense.size();
-    fDense.resize(std::max<size_t>(uid + size_t{1}, std::min(2 * oldSize, bound)));
-    for (auto it = fObjects.lower_bound(static_cast<UID>(oldSize));
-         it != fObjects.end() && it->first < fDense.size(); ++it) {
-      fDense[it->first] = {&it->second, it->second.GetBoss(), it->second.GetClass()};
+    if (uid < bound) {
+      const size_t oldSize = fDense.size();
+      fDense.resize(std::max<size_t>(uid + size_t{1}, std::min(2 * oldSize, bound)));
+      for (auto it = fObjects.lower_bound(static_cast<UID>(oldSize));
+           it != fObjects.end() && it->first < fDense.size(); ++it) {
+        fDense[it->first] = {&it->second, it->second.GetBoss(), it->second.GetClass()};
+      }
     }
-    return true;
   }
-  const StoredObject& stored = inserted.first->second;
-  fDense[uid] = {&inserted.first->second, stored.GetBoss(), stored.GetClass()};
+  StoredObject& stored = fObjects.emplace(uid, std::move(object)).first->second;
+  if (uid < fDense.size()) fDense[uid] = {&stored, stored.GetBoss(), stored.GetClass()};
   return true;
 }
 
@@ -97,41 +84,43 @@ bool16 Database::IsValidUID(UID uid) const {
 
 UID Database::NewUID(ClassID classID) {
   if (fNextUID > UINT32_MAX) return kInvalidUID;
-  auto uid = static_cast<UID>(fNextUID);
-  Boss* boss = Boss::Create(classID, this, uid);
-  if (!boss) return kInvalidUID;
-  ++fNextUID;
-  LooseChange change;
-  WillRecord();
-  Insert(uid, StoredObject(classID, boss));
-  UndoRecord record(UndoRecord::kCreated, uid);
-  fOpenStep.records.push_back(std::move(record));
-  fOpenStep.created.insert(uid);
-  return uid;
+  const auto uid = static_cast<UID>(fNextUID);
+  try {
+    ChangeScope::Loose change;
+    WillRecord();
+    fCreated.insert(uid);
+    Boss* boss = Boss::Create(classID, this, uid);
+    if (!boss || !Insert(uid, StoredObject(classID, boss))) {
+      fCreated.erase(uid);
+      return kInvalidUID;
+    }
+    ++fNextUID;
+    fOpenStep.records.emplace_back(UndoRecord::kCreated, uid);
+    return uid;
+  } catch (const std::bad_alloc&) {
+    fCreated.erase(uid);
+    MemoryShortage::Note();
+    return kInvalidUID;
+  }
 }
 
 void Database::DeleteUID(UID uid) {
   if (uid == fRoot || !Find(uid)) return;
-  LooseChange change;
+  ChangeScope::Loose change;
   WillRecord();
   UndoRecord record(UndoRecord::kDeleted, uid);
-  Apply(record);
-  fOpenStep.records.push_back(std::move(record));
+  if (Apply(record)) fOpenStep.records.push_back(std::move(record));
 }
 
 void Database::BeginTransaction() {
-  if (fTransactionDepth++ == 0 && !ChangeScope::IsOpen()) {
-    ChangeScope::Open();
-    fTransactionOwnsScope = true;
-  }
+  ReserveOneMore(fTransactions);
+  fTransactions.push_back(ChangeScope::Open());
 }
 
 void Database::EndTransaction() {
-  if (fTransactionDepth == 0 || --fTransactionDepth > 0) return;
-  if (fTransactionOwnsScope) {
-    fTransactionOwnsScope = false;
-    ChangeScope::Close(ChangeScope::DefaultStepName());
-  }
+  if (fTransactions.empty()) return;
+  ChangeScope::Close(fTransactions.back(), ChangeScope::DefaultStepName());
+  fTransactions.pop_back();
 }
 
 bool16 Database::IsModified() const {
@@ -149,38 +138,83 @@ void Database::PreDirty(const Boss* boss, const IPMUnknown* implementation) {
   });
   if (part == parts.end() || !PartState::IsPersistent(*part)) return;
   auto index = static_cast<size_t>(part - parts.begin());
-  if (fStepOpen && (fOpenStep.created.count(uid) || fOpenStep.changedParts.count({uid, index}))) {
+  if (fStepOpen && (fCreated.count(uid) || fChangedParts.count({uid, index}))) {
     return;
   }
-  LooseChange change;
-  WillRecord();
+  ChangeScope::Loose change;
   UndoRecord record(UndoRecord::kChanged, uid);
   record.part = index;
   record.bytes = PartState::Capture(*part);
+  WillRecord();
+  fChangedParts.insert({uid, index});
   fOpenStep.records.push_back(std::move(record));
-  fOpenStep.changedParts.insert({uid, index});
+}
+
+bool Database::WillEdit(const Boss* boss, const IPMUnknown* implementation, size_t& part) {
+  const UID uid = boss->GetUID();
+  StoredObject* object = Find(uid);
+  if (!object || object->GetBoss() != boss) return false;
+  if (fStepOpen && fCreated.count(uid)) return false;
+  const auto& parts = boss->Parts();
+  auto found = std::find_if(parts.begin(), parts.end(), [implementation](const Boss::Part& p) {
+    return p.implementation == implementation;
+  });
+  if (found == parts.end()) return false;
+  part = static_cast<size_t>(found - parts.begin());
+  WillRecord();
+  return true;
+}
+
+void Database::KeepEdit(UID uid, size_t part, std::unique_ptr<PartEdit> edit) {
+  UndoRecord record(UndoRecord::kEdited, uid);
+  record.part = part;
+  record.edit = std::move(edit);
+  fOpenStep.records.push_back(std::move(record));
 }
 
 void Database::WillRecord() {
   if (!fStepOpen) {
-    fStepOpen = true;
+    fHistory.ReserveStep();
     fOpenStep = UndoStep();
-    fHistory.ClearRedo();
+    fStepOpen = true;
   }
   ChangeScope::WillChange(this, fOpenStep.records.size());
+  ReserveOneMore(fOpenStep.records);
 }
 
-void Database::EndStep(const PMString& name, bool foldIntoPrevious) {
+void Database::EndStep(const PMString& name, ChangeScope::Step kind) {
   if (!fStepOpen) return;
   fStepOpen = false;
   UndoStep step = std::move(fOpenStep);
   fOpenStep = UndoStep();
-  if (step.records.empty()) return;
-  step.name = name;
-  step.changedParts.clear();
-  step.created.clear();
-  fHistory.Add(std::move(step), foldIntoPrevious);
+  fChangedParts.clear();
+  fCreated.clear();
+  if (kind != ChangeScope::Step::kLoose) DropUnchanged(step);
+  if (!step.records.empty()) {
+    try {
+      step.name = name;
+    } catch (const std::bad_alloc&) {
+      MemoryShortage::Note();  // the step goes unnamed rather than lost
+    }
+    fHistory.ClearRedo();
+    fHistory.Add(std::move(step), kind == ChangeScope::Step::kJoinPrevious);
+  }
   SweepRetired();
+}
+
+void Database::DropUnchanged(UndoStep& step) {
+  auto unchanged = [this](const UndoRecord& record) {
+    if (record.kind != UndoRecord::kChanged) return false;
+    StoredObject* object = Find(record.uid);
+    if (!object || !object->GetBoss()) return false;
+    try {
+      return PartState::Capture(object->GetBoss()->Parts()[record.part]) == record.bytes;
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+  };
+  auto& records = step.records;
+  records.erase(std::remove_if(records.begin(), records.end(), unchanged), records.end());
 }
 
 void Database::RollBackTo(size_t mark) {
@@ -188,40 +222,90 @@ void Database::RollBackTo(size_t mark) {
   auto& records = fOpenStep.records;
   while (records.size() > mark) {
     UndoRecord& record = records.back();
-    Apply(record);
-    if (record.kind == UndoRecord::kChanged)
-      fOpenStep.changedParts.erase({record.uid, record.part});
-    if (record.kind == UndoRecord::kCreated) fOpenStep.created.erase(record.uid);
+    if (!Apply(record)) break;
+    if (record.kind == UndoRecord::kChanged) fChangedParts.erase({record.uid, record.part});
+    if (record.kind == UndoRecord::kCreated) fCreated.erase(record.uid);
     records.pop_back();
   }
   SweepRetired();
 }
 
-void Database::Apply(UndoRecord& record) {
-  if (record.kind == UndoRecord::kChanged) {
-    StoredObject* object = Find(record.uid);
-    if (!object || !object->GetBoss()) return;
-    Boss* boss = object->GetBoss();
-    std::vector<uint8> now = PartState::Capture(boss->Parts()[record.part]);
-    if (!PartState::Restore(boss, record.part, record.bytes)) return;
-    record.bytes = std::move(now);
-    if (std::find(fRetiring.begin(), fRetiring.end(), boss) == fRetiring.end()) {
-      boss->AddRef();
-      fRetiring.push_back(boss);
-    }
-    return;
+bool Database::Apply(UndoRecord& record) {
+  const uint64 shortages = MemoryShortage::Count();
+  bool applied = false;
+  try {
+    applied = ApplyOne(record);
+  } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
+    return false;
   }
+  // A part that read its state back without all of it (a block it could not allocate) is put back
+  // as it was.
+  if (applied && MemoryShortage::Count() != shortages) {
+    try {
+      ApplyOne(record);
+    } catch (const std::bad_alloc&) {
+      MemoryShortage::Note();
+    }
+    return false;
+  }
+  return applied;
+}
+
+bool Database::ApplyOne(UndoRecord& record) {
+  switch (record.kind) {
+    case UndoRecord::kChanged:
+      return ApplyChanged(record);
+    case UndoRecord::kEdited: {
+      StoredObject* object = Find(record.uid);
+      if (!object || !object->GetBoss()) return false;
+      record.edit->Apply(object->GetBoss()->Parts()[record.part].implementation);
+      return true;
+    }
+    default:
+      return ApplyPresence(record);
+  }
+}
+
+bool Database::ApplyChanged(UndoRecord& record) {
+  StoredObject* object = Find(record.uid);
+  if (!object || !object->GetBoss()) return true;  // nothing left to put it back into
+  Boss* boss = object->GetBoss();
+  ReserveOneMore(fRetiring);
+  std::vector<uint8> now = PartState::Capture(boss->Parts()[record.part]);
+  if (!PartState::Restore(boss, record.part, record.bytes)) return false;
+  record.bytes.swap(now);
+  if (std::find(fRetiring.begin(), fRetiring.end(), boss) == fRetiring.end()) {
+    boss->AddRef();
+    fRetiring.push_back(boss);
+  }
+  return true;
+}
+
+bool Database::ApplyPresence(UndoRecord& record) {
   if (record.holdsObject) {
-    Insert(record.uid, std::move(record.object));
+    if (!Insert(record.uid, std::move(record.object))) return false;
     record.object = StoredObject();
   } else {
     auto it = fObjects.find(record.uid);
-    if (it == fObjects.end()) return;
+    if (it == fObjects.end()) return false;
     record.object = std::move(it->second);
     if (record.uid < fDense.size()) fDense[record.uid] = DenseSlot();
     fObjects.erase(it);
   }
   record.holdsObject = !record.holdsObject;
+  return true;
+}
+
+bool Database::ApplyAll(std::vector<UndoRecord>& records, bool backwards) {
+  const size_t count = records.size();
+  auto at = [&](size_t i) -> UndoRecord& { return records[backwards ? count - 1 - i : i]; };
+  for (size_t done = 0; done < count; ++done) {
+    if (Apply(at(done))) continue;
+    while (done-- > 0) Apply(at(done));
+    return false;
+  }
+  return true;
 }
 
 void Database::SweepRetired() {
@@ -252,18 +336,28 @@ PMString Database::GetRedoName() const {
 
 bool16 Database::Undo() {
   if (!CanUndo() || ChangeScope::IsOpen()) return kFalse;
-  UndoStep step = fHistory.TakeUndo();
-  for (auto it = step.records.rbegin(); it != step.records.rend(); ++it) Apply(*it);
-  fHistory.PushRedo(std::move(step));
+  try {
+    fHistory.ReserveUndone();
+  } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
+    return kFalse;
+  }
+  if (!ApplyAll(fHistory.TopUndo()->records, true)) return kFalse;
+  fHistory.MoveUndone();
   SweepRetired();
   return kTrue;
 }
 
 bool16 Database::Redo() {
   if (!CanRedo() || ChangeScope::IsOpen()) return kFalse;
-  UndoStep step = fHistory.TakeRedo();
-  for (UndoRecord& record : step.records) Apply(record);
-  fHistory.PushUndo(std::move(step));
+  try {
+    fHistory.ReserveRedone();
+  } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
+    return kFalse;
+  }
+  if (!ApplyAll(fHistory.TopRedo()->records, false)) return kFalse;
+  fHistory.MoveRedone();
   SweepRetired();
   return kTrue;
 }

@@ -25,12 +25,17 @@ bool Restore(Boss* boss, size_t part, const std::vector<uint8>& bytes) {
   Boss::Part fresh = boss->Parts()[part];
   fresh.implementation = fresh.factory->create(boss);
   if (!fresh.implementation) return false;
-  if (!Read(fresh, bytes.data(), bytes.size())) {
+  try {
+    if (Read(fresh, bytes.data(), bytes.size())) {
+      boss->ReplaceImplementation(part, fresh.implementation);
+      return true;
+    }
+  } catch (...) {
     fresh.factory->destroy(fresh.implementation);
-    return false;
+    throw;
   }
-  boss->ReplaceImplementation(part, fresh.implementation);
-  return true;
+  fresh.factory->destroy(fresh.implementation);
+  return false;
 }
 
 }  // namespace PartState

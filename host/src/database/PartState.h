@@ -17,7 +17,8 @@ std::vector<uint8> Capture(const Boss::Part& part);
 bool Read(const Boss::Part& part, const uint8* data, size_t size);
 // Puts a fresh implementation that has read the bytes in the part's place, as a freshly loaded
 // object would be; the boss keeps the old one retired. False, changing nothing, when no fresh
-// implementation can be made or the bytes do not read back.
+// implementation can be made or the bytes do not read back; throws, changing nothing, when
+// memory runs out.
 bool Restore(Boss* boss, size_t part, const std::vector<uint8>& bytes);
 
 }  // namespace PartState

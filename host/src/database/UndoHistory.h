@@ -15,13 +15,21 @@ class UndoHistory {
   PMString UndoName() const { return fUndo.empty() ? PMString() : fUndo.back().name; }
   PMString RedoName() const { return fRedo.empty() ? PMString() : fRedo.back().name; }
 
-  // Records a finished step. With fold, its records join the step on top instead (when there is
-  // one), which then counts as a new state.
+  // Room for the step that is opening, so that Add cannot fail. Throws when memory runs out.
+  void ReserveStep() { ReserveOneMore(fUndo); }
+  // Records a finished step; never throws after ReserveStep. With fold, its records join the
+  // step on top instead (when there is one, and memory allows), which then counts as a new state.
   void Add(UndoStep step, bool fold);
-  UndoStep TakeUndo();
-  UndoStep TakeRedo();
-  void PushUndo(UndoStep step) { fUndo.push_back(std::move(step)); }
-  void PushRedo(UndoStep step) { fRedo.push_back(std::move(step)); }
+
+  // The steps undo and redo would take, or null.
+  UndoStep* TopUndo() { return fUndo.empty() ? nullptr : &fUndo.back(); }
+  UndoStep* TopRedo() { return fRedo.empty() ? nullptr : &fRedo.back(); }
+  // Room to move a step across, so that the moves cannot fail. Throw when memory runs out.
+  void ReserveUndone() { ReserveOneMore(fRedo); }
+  void ReserveRedone() { ReserveOneMore(fUndo); }
+  // Moves the top step to the other stack once it has been undone or redone.
+  void MoveUndone();
+  void MoveRedone();
   void ClearRedo() { fRedo.clear(); }
   // Forgets every step; the current state becomes the saved one.
   void Clear();

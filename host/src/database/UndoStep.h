@@ -3,22 +3,27 @@
 // undo applies a step's records backwards and redo applies them forwards.
 #pragma once
 
-#include <set>
+#include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "PMString.h"
+#include "PartEdit.h"
 #include "StoredObject.h"
 
 struct UndoRecord {
-  enum Kind { kChanged, kCreated, kDeleted };
+  enum Kind { kChanged, kEdited, kCreated, kDeleted };
   UndoRecord(Kind k, UID id) : kind(k), uid(id) {}
 
   Kind kind;
   UID uid;
-  // kChanged: the part of the object's boss and the bytes its ReadWrite puts back next.
+  // kChanged and kEdited: the part of the object's boss.
   size_t part = 0;
+  // kChanged: the bytes its ReadWrite puts back next.
   std::vector<uint8> bytes;
+  // kEdited: the change that takes the part's last change back.
+  std::unique_ptr<PartEdit> edit;
   // kCreated and kDeleted: whether the object is out of the database, held here.
   bool holdsObject = false;
   StoredObject object;
@@ -28,8 +33,11 @@ struct UndoStep {
   uint64 id = 0;
   PMString name;
   std::vector<UndoRecord> records;
-  // Parts whose state before the step is recorded already, and objects the step created: neither
-  // needs a further snapshot in this step.
-  std::set<std::pair<UID, size_t>> changedParts;
-  std::set<UID> created;
 };
+
+// Makes room for one more element, growing geometrically, so that the push_back that follows
+// cannot fail: undo bookkeeping reserves before it changes anything.
+template <class Vector>
+void ReserveOneMore(Vector& v) {
+  if (v.size() == v.capacity()) v.reserve(std::max<size_t>(1, 2 * v.capacity()));
+}

@@ -1,15 +1,18 @@
 // The hierarchy of spreads, pages and page items: a parent and an ordered list of children.
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "CPMUnknown.h"
 #include "DocumentImplIDs.h"
+#include "ErrorUtils.h"
 #include "IDataBase.h"
 #include "IHierarchy.h"
 #include "IPMStream.h"
 #include "InterfacePtr.h"
 #include "PersistentHostFactory.h"
 #include "StreamFields.h"
+#include "database/PartEdit.h"
 #include "objectmodel/HostClassRegistrar.h"
 
 namespace {
@@ -31,27 +34,26 @@ class Hierarchy : public CPMUnknown<IHierarchy> {
   UID GetParentUID() const override { return fParent; }
   IHierarchy* QueryParent() const override { return QueryObject(fParent); }
 
+  // A child that is no object with a hierarchy is refused: the command adding it fails.
   void AddChild(UID child, int32 index) override {
     InterfacePtr<IHierarchy> childHierarchy(QueryObject(child));
-    if (!childHierarchy) return;
-    PreDirty();
+    if (!childHierarchy) return ErrorUtils::PMSetGlobalErrorCode(kFailure);
     const size_t at =
         index < 0 ? fChildren.size() : std::min(static_cast<size_t>(index), fChildren.size());
-    fChildren.insert(fChildren.begin() + static_cast<std::ptrdiff_t>(at), child);
+    ApplyEdit(GetBoss(), this, std::make_unique<ChildEdit>(ChildEdit::kInsert, at, child));
     childHierarchy->SetParentUID(::GetUID(this));
   }
   void RemoveChild(UID child) override {
     const int32 index = GetChildIndex(child);
     if (index < 0) return;
-    PreDirty();
-    fChildren.erase(fChildren.begin() + index);
+    ApplyEdit(GetBoss(), this,
+              std::make_unique<ChildEdit>(ChildEdit::kRemove, static_cast<size_t>(index), child));
     InterfacePtr<IHierarchy> childHierarchy(QueryObject(child));
     if (childHierarchy) childHierarchy->SetParentUID(kInvalidUID);
   }
   void SetParentUID(UID parent) override {
     if (parent == fParent) return;
-    PreDirty();
-    fParent = parent;
+    ApplyEdit(GetBoss(), this, std::make_unique<ChildEdit>(ChildEdit::kSetParent, 0, parent));
   }
 
   void ReadWrite(IPMStream* stream, ImplementationID) {
@@ -60,6 +62,36 @@ class Hierarchy : public CPMUnknown<IHierarchy> {
   }
 
  private:
+  // Inserts a child at an index or removes it from there, or sets the parent; each becomes the
+  // opposite (setting the parent it replaced).
+  class ChildEdit : public PartEdit {
+   public:
+    enum Kind { kInsert, kRemove, kSetParent };
+    ChildEdit(Kind kind, size_t index, UID uid) : fKind(kind), fIndex(index), fUID(uid) {}
+    void Apply(IPMUnknown* implementation) override {
+      Hierarchy& hierarchy = *static_cast<Hierarchy*>(implementation);
+      auto at = hierarchy.fChildren.begin() + static_cast<std::ptrdiff_t>(fIndex);
+      switch (fKind) {
+        case kInsert:
+          hierarchy.fChildren.insert(at, fUID);
+          fKind = kRemove;
+          break;
+        case kRemove:
+          hierarchy.fChildren.erase(at);
+          fKind = kInsert;
+          break;
+        case kSetParent:
+          std::swap(hierarchy.fParent, fUID);
+          break;
+      }
+    }
+
+   private:
+    Kind fKind;
+    size_t fIndex;
+    UID fUID;
+  };
+
   IHierarchy* QueryObject(UID uid) const {
     IDataBase* db = GetDataBase();
     if (!db || uid == kInvalidUID) return nullptr;

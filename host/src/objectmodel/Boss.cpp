@@ -3,6 +3,7 @@
 #include <new>
 
 #include "app/Host.h"
+#include "session/MemoryShortage.h"
 
 Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
   ObjectModel& model = Host::Get().Model();
@@ -23,6 +24,7 @@ Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
     }
     return boss;
   } catch (const std::bad_alloc&) {
+    MemoryShortage::Note();
     if (boss) boss->Release();
     return nullptr;
   }

@@ -4,6 +4,7 @@
 #include "BlockAllocator.h"
 #include "CPMUnknown.h"
 #include "ISessionMemoryService.h"
+#include "MemoryShortage.h"
 #include "app/Host.h"
 
 class SessionMemoryService : public CPMUnknown<ISessionMemoryService> {
@@ -12,7 +13,10 @@ class SessionMemoryService : public CPMUnknown<ISessionMemoryService> {
 
   void* Allocate(uint32 size) override {
     void* block = Blocks().Allocate(size);
-    if (!block) Host::Get().CountRefusedBlock();
+    if (!block) {
+      Host::Get().CountRefusedBlock();
+      MemoryShortage::Note();
+    }
     return block;
   }
   void* AllocateAlt(uint32 size) override { return Allocate(size); }

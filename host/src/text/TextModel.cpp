@@ -1,10 +1,12 @@
 // A story's text: UTF-16 code units that always end in the final carriage return.
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "CPMUnknown.h"
 #include "IPMStream.h"
 #include "ITextModel.h"
+#include "database/PartEdit.h"
 #include "document/DocumentImplIDs.h"
 #include "document/PersistentHostFactory.h"
 #include "document/StreamFields.h"
@@ -29,21 +31,40 @@ class TextModel : public CPMUnknown<ITextModel> {
   // Positions are clamped so that the final character stays last.
   void Insert(int32 position, const WideString& text) override {
     if (text.IsEmpty()) return;
-    PreDirty();
     const int32 at = std::clamp(position, 0, LastPosition());
-    fText.insert(static_cast<size_t>(at), text.GetUTF16());
+    ApplyEdit(GetBoss(), this, std::make_unique<TextEdit>(at, 0, text.GetUTF16()));
   }
   void Delete(int32 start, int32 length) override {
     const int32 from = std::clamp(start, 0, LastPosition());
     const int32 count = std::clamp(length, 0, LastPosition() - from);
     if (count == 0) return;
-    PreDirty();
-    fText.erase(static_cast<size_t>(from), static_cast<size_t>(count));
+    ApplyEdit(GetBoss(), this, std::make_unique<TextEdit>(from, count, std::u16string()));
   }
 
   void ReadWrite(IPMStream* stream, ImplementationID) { StreamFields::XferUnits(stream, fText); }
 
  private:
+  // Replaces the units of a range by others; the units it replaced are what it puts back next.
+  class TextEdit : public PartEdit {
+   public:
+    TextEdit(int32 start, int32 length, std::u16string units)
+        : fStart(static_cast<size_t>(start)),
+          fLength(static_cast<size_t>(length)),
+          fUnits(std::move(units)) {}
+    void Apply(IPMUnknown* implementation) override {
+      std::u16string& text = static_cast<TextModel*>(implementation)->fText;
+      std::u16string replaced = text.substr(fStart, fLength);
+      text.replace(fStart, fLength, fUnits);
+      fLength = fUnits.size();
+      fUnits.swap(replaced);
+    }
+
+   private:
+    size_t fStart;
+    size_t fLength;
+    std::u16string fUnits;
+  };
+
   // The final character's position.
   int32 LastPosition() const { return std::max(TotalLength() - 1, 0); }
 

@@ -16,6 +16,31 @@
 #include "swatches/DocumentSwatches.h"
 
 namespace DocumentFactory {
+namespace {
+
+// The workspace with its default swatches, and the spreads with their pages; false when an
+// object cannot be made (memory ran out), and the document is then to be thrown away.
+bool AddContents(IDataBase* db, IDocument* document, ISpreadList* spreadList, int32 spreads,
+                 int32 pagesPerSpread) {
+  const UID workspace = db->NewUID(kDocWorkspaceBoss);
+  if (workspace == kInvalidUID) return false;
+  document->SetWorkspaceUID(workspace);
+  if (!DocumentSwatches::AddDefaults(db)) return false;
+  for (int32 s = 0; s < spreads; ++s) {
+    const UID spread = db->NewUID(kSpreadBoss);
+    if (spread == kInvalidUID) return false;
+    spreadList->AppendSpread(spread);
+    InterfacePtr<IHierarchy> pages(db, spread, IID_IHIERARCHY);
+    for (int32 p = 0; p < pagesPerSpread; ++p) {
+      const UID page = db->NewUID(kPageBoss);
+      if (page == kInvalidUID) return false;
+      pages->AddChild(page, -1);
+    }
+  }
+  return true;
+}
+
+}  // namespace
 
 std::unique_ptr<Database> NewDocument(int32 spreads, int32 pagesPerSpread) {
   if (spreads < 1 || pagesPerSpread < 1 || pagesPerSpread > kMaxPagesPerSpread ||
@@ -29,15 +54,9 @@ std::unique_ptr<Database> NewDocument(int32 spreads, int32 pagesPerSpread) {
   if (!document || !spreadList) return nullptr;
 
   db->BeginTransaction();
-  document->SetWorkspaceUID(db->NewUID(kDocWorkspaceBoss));
-  DocumentSwatches::AddDefaults(db.get());
-  for (int32 s = 0; s < spreads; ++s) {
-    const UID spread = db->NewUID(kSpreadBoss);
-    spreadList->AppendSpread(spread);
-    InterfacePtr<IHierarchy> pages(db.get(), spread, IID_IHIERARCHY);
-    for (int32 p = 0; p < pagesPerSpread; ++p) pages->AddChild(db->NewUID(kPageBoss), -1);
-  }
+  const bool made = AddContents(db.get(), document, spreadList, spreads, pagesPerSpread);
   db->EndTransaction();
+  if (!made) return nullptr;
   db->ClearHistory();
   return db;
 }

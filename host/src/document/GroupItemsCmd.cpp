@@ -49,6 +49,7 @@ class GroupItemsCmd : public Command {
     InterfacePtr<IHierarchy> first(items.GetRef(0), IID_IHIERARCHY);
     InterfacePtr<IHierarchy> place(first->QueryParent());
     const UID group = db->NewUID(kGroupItemBoss);
+    if (group == kInvalidUID) return ErrorUtils::PMSetGlobalErrorCode(kFailure);
     place->AddChild(group, place->GetChildIndex(items[0]));
     InterfacePtr<IHierarchy> members(db, group, IID_IHIERARCHY);
     PMRect bounds = InterfacePtr<IGeometry>(items.GetRef(0), IID_IGEOMETRY)->GetBoundingBox();

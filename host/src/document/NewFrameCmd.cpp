@@ -42,14 +42,18 @@ class NewFrameCmd : public Command {
       return ErrorUtils::PMSetGlobalErrorCode(kFailure);
     }
 
+    // A document whose UIDs have run out (or a lack of memory) makes no object: the command
+    // fails and what it made so far is taken back.
     const UID frame = db->NewUID(kFrameItemBoss);
+    if (frame == kInvalidUID) return ErrorUtils::PMSetGlobalErrorCode(kFailure);
     parent->AddChild(frame, -1);
     InterfacePtr<IGeometry>(db, frame, IID_IGEOMETRY)->SetBoundingBox(args.bounds);
     InterfacePtr<IPageItemName>(db, frame, IID_IPAGEITEMNAME)->SetName(args.name);
     if (args.withStory) {
       const UID story = db->NewUID(kTextStoryBoss);
+      const UID column = story == kInvalidUID ? kInvalidUID : db->NewUID(kFrameColumnBoss);
+      if (column == kInvalidUID) return ErrorUtils::PMSetGlobalErrorCode(kFailure);
       InterfacePtr<ITextModel>(db, story, IID_ITEXTMODEL)->Insert(0, args.text);
-      const UID column = db->NewUID(kFrameColumnBoss);
       InterfacePtr<ITextFrameColumn>(db, column, IID_ITEXTFRAMECOLUMN)->SetTextModelUID(story);
       InterfacePtr<IHierarchy>(db, frame, IID_IHIERARCHY)->AddChild(column, -1);
     }

@@ -30,9 +30,9 @@ bool IsValidProcessColor(const ProcessColor& color) {
   return true;
 }
 
-void AddDefaults(IDataBase* db) {
+bool AddDefaults(IDataBase* db) {
   InterfacePtr<ISwatchList> list = QuerySwatchList(db);
-  if (!list) return;
+  if (!list) return false;
   struct Default {
     const char* name;
     bool16 isProcessColor;
@@ -45,10 +45,11 @@ void AddDefaults(IDataBase* db) {
   for (const Default& d : defaults) {
     const UID uid = db->NewUID(kSwatchBoss);
     InterfacePtr<ISwatch> swatch(db, uid, IID_ISWATCH);
-    if (!swatch) continue;
+    if (!swatch) return false;
     swatch->Set(PMString(d.name), d.isProcessColor, d.color);
     list->AddSwatch(uid);
   }
+  return true;
 }
 
 }  // namespace DocumentSwatches

@@ -19,7 +19,8 @@ UID Find(IDataBase* db, const PMString& name);
 bool IsValidProcessColor(const ProcessColor& color);
 
 // Gives a new document the swatches every document starts with: "None", "Paper", "Black" and
-// "Registration". Called while the document is being made, before its history is cleared.
-void AddDefaults(IDataBase* db);
+// "Registration". Called while the document is being made, before its history is cleared. False
+// when a swatch cannot be made.
+bool AddDefaults(IDataBase* db);
 
 }  // namespace DocumentSwatches

@@ -21,6 +21,7 @@ bench: deps
 	cmake --build --preset release
 	build/release/bench/vantelle_bench
 	build/release/bench/vantelle_lookup_bench --benchmark_report_aggregates_only=true
+	build/release/bench/vantelle_session_bench
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null

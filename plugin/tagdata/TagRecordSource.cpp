@@ -17,17 +17,14 @@ InterfacePtr<IVantelleDocPrefs> QueryDocPrefs(const UIDRef& document) {
   return InterfacePtr<IVantelleDocPrefs>(doc->GetWorkspaceRef());
 }
 
-// Hands the edited list to the set-data command for the item; the list passes to the command.
-// Answers the command's error code, or failure when there is no command.
-ErrorCode ProcessSetDataCommand(const UIDRef& item, MemBlock list) {
+// Hands the edited list to the set-data command for the item. Answers the command's error code,
+// or failure when there is no command.
+ErrorCode ProcessSetDataCommand(const UIDRef& item, OwnedMemBlock& list) {
   InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kVantelleFrameTagSetDataCmdBoss));
   InterfacePtr<IVantelleFrameTagData> commandData(command, IVantelleFrameTagData::kDefaultIID);
-  if (!command || !commandData) {
-    FreeMemBlock(list);
-    return kFailure;
-  }
+  if (!command || !commandData) return kFailure;
   commandData->SetKeyField1(PMString("Vantelle Module"));
-  commandData->SetRecordList(list);
+  commandData->SetRecordList(list.release());
   command->SetItemList(UIDList(item));
   return CmdUtils::ProcessCommand(command);
 }
@@ -39,14 +36,11 @@ enum class ItemWrite { kRefused, kNotApplied, kApplied };
 ItemWrite WriteItemRecord(const UIDRef& item, uint32 key, MemBlock data, uint32 length) {
   InterfacePtr<IVantelleFrameTagData> tagData(item);
   if (!tagData) return ItemWrite::kRefused;
-  MemBlock list = tagData->CopyRecordList();
+  OwnedMemBlock list(tagData->CopyRecordList());
   // A list that is held but cannot be copied is a lack of memory, not an empty list: writing on
   // would lose its other records.
-  if (!list && tagData->GetRecordList()) return ItemWrite::kRefused;
-  if (!PutTagRecord(list, key, data, length)) {
-    FreeMemBlock(list);
-    return ItemWrite::kRefused;
-  }
+  if (!list.get() && tagData->GetRecordList()) return ItemWrite::kRefused;
+  if (!PutTagRecord(list.ref(), key, data, length)) return ItemWrite::kRefused;
   return ProcessSetDataCommand(item, list) == kSuccess ? ItemWrite::kApplied
                                                        : ItemWrite::kNotApplied;
 }
@@ -58,10 +52,9 @@ bool16 DataFits(MemBlock data, uint32 length) {
 bool16 WriteDocumentRecord(const UIDRef& document, uint32 key, MemBlock data, uint32 length) {
   InterfacePtr<IVantelleDocPrefs> prefs = QueryDocPrefs(document);
   if (!prefs) return kFalse;
-  MemBlock list = prefs->GetTagData();
-  const bool16 written = PutTagRecord(list, key, data, length);
-  if (written) prefs->SetTagData(list);
-  FreeMemBlock(list);
+  OwnedMemBlock list(prefs->GetTagData());
+  const bool16 written = PutTagRecord(list.ref(), key, data, length);
+  if (written) prefs->SetTagData(list.get());
   return written;
 }
 
@@ -73,38 +66,33 @@ bool16 ReadTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock* d
   if (data) *data = nullptr;
   if (length) *length = 0;
 
-  MemBlock list = nullptr;
+  OwnedMemBlock list;
   if (source == kTagRecordSourceItem) {
     InterfacePtr<IVantelleFrameTagData> tagData(target);
     if (!tagData) return kFalse;
-    list = tagData->CopyRecordList();
+    list.ref() = tagData->CopyRecordList();
   } else {
     InterfacePtr<IVantelleDocPrefs> prefs = QueryDocPrefs(target);
     if (!prefs) return kFalse;
-    list = prefs->GetTagData();
+    list.ref() = prefs->GetTagData();
   }
-  const bool16 found = FindTagRecord(list, key, data, length);
-  FreeMemBlock(list);
-  return found;
+  return FindTagRecord(list.get(), key, data, length);
 }
 
 bool16 WriteTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock data,
                       uint32 length) {
   if (source != kTagRecordSourceDocument && source != kTagRecordSourceItem) return kFalse;
+  const OwnedMemBlock given(data);
   // A length beyond the block would copy bytes that are not the caller's.
-  bool16 written = kFalse;
-  if (DataFits(data, length)) {
-    written = source == kTagRecordSourceItem
-                  ? WriteItemRecord(target, key, data, length) != ItemWrite::kRefused
-                  : WriteDocumentRecord(target, key, data, length);
-  }
-  FreeMemBlock(data);
-  return written;
+  if (!DataFits(data, length)) return kFalse;
+  return source == kTagRecordSourceItem
+             ? WriteItemRecord(target, key, data, length) != ItemWrite::kRefused
+             : WriteDocumentRecord(target, key, data, length);
 }
 
 ErrorCode StoreItemTagRecord(const UIDRef& item, uint32 key, MemBlock data, uint32 length) {
+  const OwnedMemBlock given(data);
   const bool applied =
       DataFits(data, length) && WriteItemRecord(item, key, data, length) == ItemWrite::kApplied;
-  FreeMemBlock(data);
   return applied ? kSuccess : kFailure;
 }

@@ -45,14 +45,16 @@ void VantelleFrameTagData::SetRecordList(void* list) {
   fRecordListSize = list ? MemBlockSize(list) : 0;
 }
 
+// The block is taken first: a key field that cannot be copied (memory ran out) must not leave
+// the block without an owner.
 void VantelleFrameTagData::SetAll(const PMString& key1, const PMString& key2, const PMString& key3,
                                   const PMString& key4, const int32& number, void* list) {
+  VantelleFrameTagData::SetRecordList(list);
+  fTagNumber = number;
   Assign(fKeyField1, key1);
   Assign(fKeyField2, key2);
   Assign(fKeyField3, key3);
   Assign(fKeyField4, key4);
-  fTagNumber = number;
-  VantelleFrameTagData::SetRecordList(list);
 }
 
 bool16 VantelleFrameTagData::WouldChangeNothing(const PMString& key1, const PMString& key2,

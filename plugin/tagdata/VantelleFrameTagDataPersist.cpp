@@ -1,5 +1,7 @@
 #include "tagdata/VantelleFrameTagDataPersist.h"
 
+#include <utility>
+
 #include "IPMStream.h"
 #include "frame/ImplementationRegistration.h"
 #include "frame/VantelleID.h"
@@ -25,7 +27,11 @@ void VantelleFrameTagDataPersist::SetTagNumber(const int32& number) {
 }
 
 void VantelleFrameTagDataPersist::SetRecordList(void* list) {
+  // The block passes to the object even when the change cannot be recorded (PreDirty throws
+  // once memory runs out).
+  OwnedMemBlock handed(list != fRecordList ? list : nullptr);
   PreDirty();
+  handed.release();
   VantelleFrameTagData::SetRecordList(list);
 }
 
@@ -33,7 +39,11 @@ void VantelleFrameTagDataPersist::SetAll(const PMString& key1, const PMString& k
                                          const PMString& key3, const PMString& key4,
                                          const int32& number, void* list) {
   if (WouldChangeNothing(key1, key2, key3, key4, number, list)) return;
+  // The block passes to the object even when the change cannot be recorded (PreDirty throws
+  // once memory runs out).
+  OwnedMemBlock handed(list != fRecordList ? list : nullptr);
   PreDirty();
+  handed.release();
   VantelleFrameTagData::SetAll(key1, key2, key3, key4, number, list);
 }
 
@@ -45,7 +55,7 @@ void VantelleFrameTagDataPersist::ReadWrite(IPMStream* stream, ImplementationID)
   fKeyField4.ReadWrite(stream);
   stream->XferInt32(fRecordListSize);
   if (stream->IsReading()) {
-    FreeMemBlock(fRecordList);
+    FreeMemBlock(std::exchange(fRecordList, nullptr));
     // Size 0 is what an item without a list stores, so it reads back as no list: undo and reopen
     // give back exactly that state. A list whose bytes are missing or cannot be held is dropped
     // whole, and the object says so with size 0.

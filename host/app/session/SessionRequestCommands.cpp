@@ -12,13 +12,12 @@
 #include <sstream>
 
 #include "CreateObject.h"
-#include "ISession.h"
-#include "ISessionMemoryService.h"
 #include "IVantelleModule.h"
 #include "InterfacePtr.h"
 #include "PMString.h"
 #include "ScriptSession.h"
 #include "SessionAssignRequest.h"
+#include "SessionBlock.h"
 #include "SessionCommand.h"
 #include "SessionFormat.h"
 #include "session/MemoryShortage.h"
@@ -88,29 +87,23 @@ void Describe(ScriptSession& session, const SessionCall& call) {
                 << " name=" << Str255Text(name) << '\n';
 }
 
-// The block becomes the caller's: it is freed here through the session's memory service.
+// The block becomes the caller's: it is freed through the session's memory service.
 void ReadEntries(ScriptSession& session, const SessionCall& call) {
   UIDRef target = session.FindItem(call.Arg(1));
   int16 type = ParseInteger<int16>(*call.Option("type"), "type");
-  void* block = nullptr;
+  SessionBlock block;
   uint32 size = 0;
   ModuleRequestParams params = {};
   params.arg1 = &target;
   params.arg2 = &type;
-  params.arg3 = &block;
+  params.arg3 = block.out();
   params.arg4 = &size;
   const uint64 shortages = MemoryShortage::Count();
   const int32 result = Send(kRequestReadDataFrames, params);
   // Entries left out for want of memory make a block that is no answer.
-  const bool complete = MemoryShortage::Count() == shortages;
-  if (complete) {
-    session.Out() << "result=" << result << " size=" << size
-                  << " block=" << (block ? HexBytes(block, size) : "-") << '\n';
-  }
-  InterfacePtr<ISessionMemoryService> memory(GetExecutionContextSession(),
-                                             ISessionMemoryService::kDefaultIID);
-  if (memory) memory->Free(block);
-  if (!complete) throw std::bad_alloc();
+  if (MemoryShortage::Count() != shortages) throw std::bad_alloc();
+  session.Out() << "result=" << result << " size=" << size
+                << " block=" << (block.get() ? HexBytes(block.get(), size) : "-") << '\n';
 }
 
 void Other(ScriptSession& session, const SessionCall& call, int32 selector) {

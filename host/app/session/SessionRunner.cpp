@@ -9,15 +9,17 @@
 #include "SessionCommand.h"
 #include "SessionLexer.h"
 #include "database/ChangeScope.h"
+#include "database/Database.h"
 #include "session/MemoryShortage.h"
 
-namespace {
-
-// Runs one line and answers its exit code, having reported an error. A line during which memory
-// ran out fails even when the command went on without what it could not have: what comes after
-// it may rely on that. A change left half done by an exception is taken back.
-int RunLine(ScriptSession& session, const std::string& line, int number, std::ostream& err) {
+// A line during which memory ran out fails even when the command went on without what it could
+// not have: what comes after it may rely on that. A line that fails is taken back whole, with the
+// undo steps it made (a request runs several commands, each a step) and what an exception left
+// open.
+int RunSessionLine(ScriptSession& session, const std::string& line, int number, std::ostream& err) {
   std::vector<ScriptWord> words;
+  Database* document = session.HasDocument() ? &session.CurrentDocument() : nullptr;
+  const size_t steps = document ? document->UndoCount() : 0;
   const uint64 shortages = MemoryShortage::Count();
   int code = kSessionFailed;
   try {
@@ -37,10 +39,12 @@ int RunLine(ScriptSession& session, const std::string& line, int number, std::os
     err << "error: " << e.what() << '\n';
   }
   ChangeScope::Abandon(0);
+  if (document && document->UndoCount() != steps) {
+    if (!document->RevertTo(steps)) err << "error: the host could not take the line back\n";
+    session.ForgetItemNames();
+  }
   return code;
 }
-
-}  // namespace
 
 int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing) {
   try {
@@ -57,7 +61,7 @@ int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err,
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const int code = RunLine(session, line, number, err);
+    const int code = RunSessionLine(session, line, number, err);
     session.Out().flush();
     if (code == kSessionOK) continue;
     result = std::max(result, code);

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 class ScriptSession;
 
@@ -19,3 +20,6 @@ constexpr int kSessionScriptError = 2;  // unknown command, bad argument, unknow
 int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing);
 // The same in a session the caller keeps: its documents stay open after the lines have run.
 int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing);
+// Runs line number `number` of a script in the session and answers its exit code, having reported
+// an error to err. A line that fails is taken back whole, the undo steps it made included.
+int RunSessionLine(ScriptSession& session, const std::string& line, int number, std::ostream& err);

@@ -4,8 +4,6 @@
 //   tagdata NAME                      prints NAME's record list and key field 1 and number
 //   set-tagdata NAME HEX [key1=S]     sets NAME's record list through the set-data command
 //   doc-tagdata                       prints the current document's own record list
-#include <utility>
-
 #include "CmdUtils.h"
 #include "IDocument.h"
 #include "ISession.h"
@@ -14,6 +12,7 @@
 #include "IVantelleFrameTagData.h"
 #include "InterfacePtr.h"
 #include "ScriptSession.h"
+#include "SessionBlock.h"
 #include "SessionCommand.h"
 #include "SessionFormat.h"
 #include "SessionValues.h"
@@ -28,22 +27,6 @@ InterfacePtr<ISessionMemoryService> QueryMemory() {
   if (!memory) throw SessionFailure("the host has no memory service");
   return memory;
 }
-
-// A memory block of the session that the guard frees, unless it was handed on.
-class BlockGuard {
- public:
-  explicit BlockGuard(void* block) : fBlock(block) {}
-  ~BlockGuard() {
-    if (fBlock) QueryMemory()->Free(fBlock);
-  }
-  BlockGuard(const BlockGuard&) = delete;
-  BlockGuard& operator=(const BlockGuard&) = delete;
-  void* get() const { return fBlock; }
-  void* release() { return std::exchange(fBlock, nullptr); }
-
- private:
-  void* fBlock;
-};
 
 // The block's bytes as uppercase hex; "-" for no block.
 std::string BlockHex(const void* block) {
@@ -101,7 +84,7 @@ void TagData(ScriptSession& session, const SessionCall& call) {
 
 void SetTagData(ScriptSession& session, const SessionCall& call) {
   const UIDRef item = session.FindItem(call.Arg(0));
-  BlockGuard list(ParseHexBlock(call.Arg(1)));
+  SessionBlock list(ParseHexBlock(call.Arg(1)));
   InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kVantelleFrameTagSetDataCmdBoss));
   InterfacePtr<IVantelleFrameTagData> data(command, IVantelleFrameTagData::kDefaultIID);
   if (!command || !data) throw SessionFailure("the plug-in's set-data command is not loaded");
@@ -117,7 +100,7 @@ void DocTagData(ScriptSession& session, const SessionCall&) {
   InterfacePtr<IDocument> document(db, db->GetRootUID(), IDocument::kDefaultIID);
   InterfacePtr<IVantelleDocPrefs> prefs(document ? document->GetWorkspaceRef() : UIDRef());
   if (!prefs) throw SessionFailure("the document has no tag data preferences");
-  BlockGuard list(prefs->GetTagData());
+  SessionBlock list(prefs->GetTagData());
   session.Out() << "doc-tagdata " << BlockHex(list.get()) << '\n';
 }
 

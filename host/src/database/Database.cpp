@@ -172,14 +172,12 @@ void Database::KeepEdit(UID uid, size_t part, std::unique_ptr<PartEdit> edit) {
   fOpenStep.records.push_back(std::move(record));
 }
 
+// Everything that may fail comes before the step opens: a step open in no scope would never end.
 void Database::WillRecord() {
-  if (!fStepOpen) {
-    fHistory.ReserveStep();
-    fOpenStep = UndoStep();
-    fStepOpen = true;
-  }
+  if (!fStepOpen) fHistory.ReserveStep();
   ChangeScope::WillChange(this, fOpenStep.records.size());
   ReserveOneMore(fOpenStep.records);
+  fStepOpen = true;
 }
 
 void Database::EndStep(const PMString& name, ChangeScope::Step kind) {
@@ -360,6 +358,17 @@ bool16 Database::Redo() {
   fHistory.MoveRedone();
   SweepRetired();
   return kTrue;
+}
+
+bool Database::RevertTo(size_t steps) {
+  while (fHistory.UndoCount() > steps) {
+    if (!Undo()) return false;
+    fHistory.DropRedo();
+  }
+  while (fHistory.UndoCount() < steps) {
+    if (!Redo()) return false;
+  }
+  return true;
 }
 
 void Database::ClearHistory() {

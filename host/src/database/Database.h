@@ -70,6 +70,12 @@ class HOST_API Database final : public IDataBase {
   PMString GetRedoName() const;
   bool16 Undo();
   bool16 Redo();
+  // How many steps undo can take back.
+  size_t UndoCount() const { return fHistory.UndoCount(); }
+  // Brings the history back to that many steps, so that what failed as a whole is taken back
+  // whole: undoes the steps above the count and forgets them, redo included, or redoes the steps
+  // undone since. False when a step cannot be undone or redone; it then stays.
+  bool RevertTo(size_t steps);
   // Forgets every step: the present state becomes the unmodified one (after building a new
   // document, after opening one).
   void ClearHistory();

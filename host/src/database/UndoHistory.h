@@ -10,6 +10,7 @@
 class UndoHistory {
  public:
   bool CanUndo() const { return !fUndo.empty(); }
+  size_t UndoCount() const { return fUndo.size(); }
   bool CanRedo() const { return !fRedo.empty(); }
   // Empty when there is no such step.
   PMString UndoName() const { return fUndo.empty() ? PMString() : fUndo.back().name; }
@@ -31,6 +32,7 @@ class UndoHistory {
   void MoveUndone();
   void MoveRedone();
   void ClearRedo() { fRedo.clear(); }
+  void DropRedo() { fRedo.pop_back(); }
   // Forgets every step; the current state becomes the saved one.
   void Clear();
 

@@ -18,5 +18,27 @@ void FreeMemBlock(MemBlock block);
 // Copies count bytes from source to destination in ascending order; a count of 0 or less copies
 // nothing. Note the order: source first.
 void CopyBytesFrom(const void* source, void* destination, int32 count);
+// A block that a scope owns: freed when the scope ends, on every path (memory that runs out may
+// end it with an exception), unless released to a new owner first.
+class OwnedMemBlock {
+ public:
+  explicit OwnedMemBlock(MemBlock block = nullptr) : fBlock(block) {}
+  ~OwnedMemBlock() { FreeMemBlock(fBlock); }
+  OwnedMemBlock(const OwnedMemBlock&) = delete;
+  OwnedMemBlock& operator=(const OwnedMemBlock&) = delete;
+
+  MemBlock get() const { return fBlock; }
+  // For operations that replace the block they are given.
+  MemBlock& ref() { return fBlock; }
+  MemBlock release() {
+    MemBlock block = fBlock;
+    fBlock = nullptr;
+    return block;
+  }
+
+ private:
+  MemBlock fBlock;
+};
+
 // A short system beep (the platform's default beep), for a failure the user should notice.
 void BeepAlert();

@@ -5,6 +5,9 @@
 #include "ILayoutUtils.h"
 #include "IPageItemUtils.h"
 #include "UtilsBoss.h"
+#include "persist/Crc32.h"
+#include "persist/DocumentFile.h"
+#include "persist/DocumentFormat.h"
 
 namespace {
 
@@ -199,6 +202,30 @@ TEST_F(LayoutTest, UndoTakesAFrameOrAGroupAwayAndRedoBringsItBack) {
   ASSERT_TRUE(fDB->Redo());
   EXPECT_EQ(ItemsOnPage(0, 0), "G");
   EXPECT_EQ(ItemsOnPage(0, 0, kFalse, kFalse, kFalse), "G A B");
+  EXPECT_EQ(DocumentFactory::CheckStructure(DB()), "");
+}
+
+// A document may hold the last UID there is (a file names any); then no object can be made in it,
+// and the commands that make one fail, changing nothing.
+TEST_F(LayoutTest, ADocumentWithoutFreeUIDsMakesNoObjects) {
+  const UID a = TextFrame(Page(0), "A");
+  const UID b = GraphicFrame(Page(0), "B");
+  std::vector<uint8> bytes = DocumentFile::Write(*fDB);
+  bytes.resize(bytes.size() - DocumentFormat::kChecksumSize);
+  bytes[DocumentFormat::kHeaderSize - 1] += 1;  // one more object: UID 0xFFFFFFFF, no parts
+  for (uint8 byte : {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x70, 0x04, 0x01, 0, 0, 0, 0})
+    bytes.push_back(byte);
+  const uint32 crc = Crc32(bytes.data(), bytes.size());
+  for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<uint8>(crc >> shift));
+  std::string error;
+  fDB = DocumentFile::Read(bytes.data(), bytes.size(), &error);
+  ASSERT_TRUE(fDB) << error;
+
+  EXPECT_FALSE(TextFrame(Page(0), "X"));
+  EXPECT_FALSE(GraphicFrame(Spread(0), "Y"));
+  EXPECT_FALSE(Group({a, b}, "G"));
+  EXPECT_EQ(ItemsOnPage(0, 0), "A B");
+  EXPECT_FALSE(fDB->IsModified());
   EXPECT_EQ(DocumentFactory::CheckStructure(DB()), "");
 }
 

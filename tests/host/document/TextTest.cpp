@@ -33,6 +33,14 @@ TEST_F(TextTest, AStoryEndsInItsFinalCharacterWhichTheLengthCounts) {
   EXPECT_EQ(::GetDataBase(hello.get()), DB());
   EXPECT_EQ(DB()->GetClass(::GetUID(hello.get())), kTextStoryBoss);
   EXPECT_FALSE(Story(GraphicFrame(Page(0), "G")));
+
+  // The model keeps its final character whatever its callers ask, not only its commands.
+  hello->Delete(2, 100);
+  EXPECT_EQ(Text(hello), "He\r");
+  hello->Insert(100, WideString(std::u16string(u"!")));
+  EXPECT_EQ(Text(hello), "He!\r");
+  hello->Delete(0, hello->TotalLength());
+  EXPECT_EQ(Text(hello), "\r");
 }
 
 TEST_F(TextTest, EditCommandsAreMadeOnlyForRangesBeforeTheFinalCharacter) {
@@ -74,7 +82,7 @@ TEST_F(TextTest, InsertAndDeleteChangeTheTextAndUndoAsNamedSteps) {
   ASSERT_TRUE(fDB->Undo());
   EXPECT_EQ(fDB->GetUndoName(), PMString("Insert Text"));
   ASSERT_TRUE(fDB->Undo());
-  // Undo gives the story fresh implementations: it is asked for again.
+  // An interface held across undo may be an object undo replaced: it is asked for again.
   InterfacePtr<ITextModel> undone(DB(), ::GetUID(story.get()), IID_ITEXTMODEL);
   EXPECT_EQ(Text(undone), "Hello\r");
   ASSERT_TRUE(fDB->Redo());

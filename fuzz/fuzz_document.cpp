@@ -1,13 +1,14 @@
 // Feeds arbitrary bytes to the document reader, as they are and with their last four bytes made
-// the right checksum (so that mutations reach past the checksum into the objects). Whatever it is
-// given, it must refuse or accept without crashing; a document it accepts must save to bytes that
-// read back and save the same.
+// the right checksum (so that mutations reach past the checksum into the objects), with the
+// plug-in loaded so that its parts read their own data. Whatever it is given, it must refuse or
+// accept without crashing; a document it accepts must save to bytes that read back and save the
+// same.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "app/Host.h"
+#include "PlugInHost.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
 
@@ -35,8 +36,7 @@ void ReadAndResave(const uint8* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Host host;
-  host.Session().Start();
+  StartPlugInHost();
   ReadAndResave(data, size);
   if (size >= 4) {
     std::vector<uint8> fixed(data, data + size);

@@ -8,9 +8,9 @@
 #include "ScriptSession.h"
 #include "SessionCommand.h"
 #include "SessionLexer.h"
+#include "app/Host.h"
 #include "database/ChangeScope.h"
 #include "database/Database.h"
-#include "session/MemoryShortage.h"
 
 // A line during which memory ran out fails even when the command went on without what it could
 // not have: what comes after it may rely on that. A line that fails is taken back whole, with the
@@ -20,13 +20,13 @@ int RunSessionLine(ScriptSession& session, const std::string& line, int number, 
   std::vector<ScriptWord> words;
   Database* document = session.HasDocument() ? &session.CurrentDocument() : nullptr;
   const size_t steps = document ? document->UndoCount() : 0;
-  const uint64 shortages = MemoryShortage::Count();
+  const uint64 shortages = Host::Get().Refusals();
   int code = kSessionFailed;
   try {
     std::string error;
     if (!SplitScriptLine(line, words, error)) throw ScriptError(error);
     if (!words.empty()) RunSessionCommand(session, words);
-    if (MemoryShortage::Count() != shortages) throw std::bad_alloc();
+    if (Host::Get().Refusals() != shortages) throw std::bad_alloc();
     return kSessionOK;
   } catch (const ScriptError& e) {
     err << "error: line " << number << ": " << e.what() << '\n';

@@ -66,11 +66,14 @@ class Host {
   void Quit();
 
   Env& Environment() { return fEnv; }
-  // What the session's memory service allocates with, and the allocations it refused so far (a
-  // reader can tell that what it read could not be held whole).
+  // What the session's memory service allocates with.
   BlockAllocator& Blocks() { return fBlocks; }
-  uint64 RefusedBlocks() const { return fRefusedBlocks; }
-  void CountRefusedBlock() { ++fRefusedBlocks; }
+  // The allocations refused so far: memory blocks, objects, anything the host asked memory for.
+  // Many operations go on quietly after one (a null block, an object not made); whoever runs a
+  // larger operation (a command, the reading of a document, a script line) compares two readings
+  // and fails it whole when memory ran out on the way.
+  uint64 Refusals() const { return fRefusals; }
+  void CountRefusal() { ++fRefusals; }
   ObjectModel& Model() { return fModel; }
   ChangeScope::Stack& Scopes() { return fScopes; }
   HostSession& Session() { return fSession; }
@@ -104,7 +107,7 @@ class Host {
   HostOptions fOptions;
   bool fStarted = false;
   ErrorCode fGlobalErrorCode = kSuccess;
-  uint64 fRefusedBlocks = 0;
+  uint64 fRefusals = 0;
   uint64 fBeeps = 0;
   uint32 fLastBeepType = 0;
   ObjectModel fModel;

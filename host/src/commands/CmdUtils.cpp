@@ -5,9 +5,9 @@
 
 #include "CommandSequence.h"
 #include "ErrorUtils.h"
+#include "app/Host.h"
 #include "database/ChangeScope.h"
 #include "objectmodel/Boss.h"
-#include "session/MemoryShortage.h"
 
 namespace {
 
@@ -16,15 +16,15 @@ namespace {
 // (an operation cannot know what a quiet failure deep inside it lost).
 template <class Operation>
 ErrorCode Guarded(Operation operation) {
-  const uint64 shortages = MemoryShortage::Count();
+  const uint64 shortages = Host::Get().Refusals();
   try {
     operation();
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
   } catch (const std::exception&) {
     return kFailure;
   }
-  if (MemoryShortage::Count() != shortages) return kOutOfMemoryError;
+  if (Host::Get().Refusals() != shortages) return kOutOfMemoryError;
   return ErrorUtils::PMGetGlobalErrorCode();
 }
 
@@ -36,7 +36,7 @@ PMString StepName(ICommand* command) {
     std::unique_ptr<PMString> own(command->CreateName());
     if (own) name = *own;
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
   }
   return name;
 }
@@ -59,7 +59,7 @@ ErrorCode CmdUtils::ProcessCommand(ICommand* command) {
   try {
     scope = ChangeScope::Open(folds ? ChangeScope::Step::kJoinPrevious : ChangeScope::Step::kNew);
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
     ErrorUtils::PMSetGlobalErrorCode(kOutOfMemoryError);
     return kOutOfMemoryError;
   }
@@ -80,7 +80,7 @@ ICommandSequence* CmdUtils::BeginCommandSequence() {
   try {
     return new CommandSequence();
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
     return nullptr;
   }
 }

@@ -7,7 +7,7 @@
 #include "HostIDs.h"
 #include "ISubject.h"
 #include "PartState.h"
-#include "session/MemoryShortage.h"
+#include "app/Host.h"
 
 Database::Database() = default;
 
@@ -102,7 +102,7 @@ UID Database::NewUID(ClassID classID) {
     return uid;
   } catch (const std::bad_alloc&) {
     fCreated.erase(uid);
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
     return kInvalidUID;
   }
 }
@@ -195,7 +195,7 @@ void Database::EndStep(const PMString& name, ChangeScope::Step kind) {
     try {
       step.name = name;
     } catch (const std::bad_alloc&) {
-      MemoryShortage::Note();  // the step goes unnamed rather than lost
+      Host::Get().CountRefusal();  // the step goes unnamed rather than lost
     }
     fHistory.ClearRedo();
     fHistory.Add(std::move(step), kind == ChangeScope::Step::kJoinPrevious);
@@ -232,21 +232,21 @@ void Database::RollBackTo(size_t mark) {
 }
 
 bool Database::Apply(UndoRecord& record) {
-  const uint64 shortages = MemoryShortage::Count();
+  const uint64 shortages = Host::Get().Refusals();
   bool applied = false;
   try {
     applied = ApplyOne(record);
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
     return false;
   }
   // A part that read its state back without all of it (a block it could not allocate) is put back
   // as it was.
-  if (applied && MemoryShortage::Count() != shortages) {
+  if (applied && Host::Get().Refusals() != shortages) {
     try {
       ApplyOne(record);
     } catch (const std::bad_alloc&) {
-      MemoryShortage::Note();
+      Host::Get().CountRefusal();
     }
     return false;
   }
@@ -340,7 +340,7 @@ bool16 Database::Undo() {
   try {
     fHistory.ReserveUndone();
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
     return kFalse;
   }
   if (!ApplyAll(fHistory.TopUndo()->records, true)) return kFalse;
@@ -354,7 +354,7 @@ bool16 Database::Redo() {
   try {
     fHistory.ReserveRedone();
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
     return kFalse;
   }
   if (!ApplyAll(fHistory.TopRedo()->records, false)) return kFalse;

@@ -3,7 +3,6 @@
 #include <new>
 
 #include "app/Host.h"
-#include "session/MemoryShortage.h"
 
 Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
   ObjectModel& model = Host::Get().Model();
@@ -24,7 +23,7 @@ Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
     }
     return boss;
   } catch (const std::bad_alloc&) {
-    MemoryShortage::Note();
+    Host::Get().CountRefusal();
     if (boss) boss->Release();
     return nullptr;
   }

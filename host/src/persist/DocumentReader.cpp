@@ -129,10 +129,10 @@ class Reader {
         return Fail("object " + std::to_string(uid) + " stores implementation " +
                     Hex(part.implementation) + " twice");
       }
-      const uint64 refused = Host::Get().RefusedBlocks();
+      const uint64 refused = Host::Get().Refusals();
       const bool read = ReadPart(object, part);
       // A part that could not have its memory blocks is not what the file holds.
-      if (Host::Get().RefusedBlocks() != refused) return Fail(kOutOfMemory);
+      if (Host::Get().Refusals() != refused) return Fail(kOutOfMemory);
       if (!read) {
         return Fail("the data of object " + std::to_string(uid) + " for implementation " +
                     Hex(part.implementation) + " is damaged");

@@ -4,7 +4,6 @@
 #include "BlockAllocator.h"
 #include "CPMUnknown.h"
 #include "ISessionMemoryService.h"
-#include "MemoryShortage.h"
 #include "app/Host.h"
 
 class SessionMemoryService : public CPMUnknown<ISessionMemoryService> {
@@ -13,10 +12,7 @@ class SessionMemoryService : public CPMUnknown<ISessionMemoryService> {
 
   void* Allocate(uint32 size) override {
     void* block = Blocks().Allocate(size);
-    if (!block) {
-      Host::Get().CountRefusedBlock();
-      MemoryShortage::Note();
-    }
+    if (!block) Host::Get().CountRefusal();
     return block;
   }
   void* AllocateAlt(uint32 size) override { return Allocate(size); }

@@ -29,6 +29,7 @@ constexpr char kDataFrames[] =
     "text-frame D page=2\n"
     "text-frame B page=1\n"
     "save /earlier.vtd\n"
+    "set-tagdata A 0000000C00000001000000044B4559315A5A5A5A\n"
     "request 1354 A frame-id=SKU-1 type=0 name=Prices scope=1 match-name=0 match-frame-id=0 "
     "hint=1\n"
     "type A \"Size:12\\rColor,Red\"\n"

@@ -78,10 +78,10 @@ void Describe(ScriptSession& session, const SessionCall& call) {
   params.arg4 = typeName;
   params.arg5 = scopeName;
   params.arg6 = name;
-  const uint64 shortages = Host::Get().Refusals();
+  const uint64 refusals = Host::Get().Refusals();
   const int32 result = Send(kRequestDescribeDataFrame, params);
   // The module answers what it could read; without the memory to read all, that is no answer.
-  if (Host::Get().Refusals() != shortages) throw std::bad_alloc();
+  if (Host::Get().Refusals() != refusals) throw std::bad_alloc();
   session.Out() << "result=" << result << " flag=" << flag << " frame-id=" << Str255Text(frameID)
                 << " type-name=" << Str255Text(typeName) << " scope-name=" << Str255Text(scopeName)
                 << " name=" << Str255Text(name) << '\n';
@@ -98,10 +98,10 @@ void ReadEntries(ScriptSession& session, const SessionCall& call) {
   params.arg2 = &type;
   params.arg3 = block.out();
   params.arg4 = &size;
-  const uint64 shortages = Host::Get().Refusals();
+  const uint64 refusals = Host::Get().Refusals();
   const int32 result = Send(kRequestReadDataFrames, params);
   // Entries left out for want of memory make a block that is no answer.
-  if (Host::Get().Refusals() != shortages) throw std::bad_alloc();
+  if (Host::Get().Refusals() != refusals) throw std::bad_alloc();
   session.Out() << "result=" << result << " size=" << size
                 << " block=" << (block.get() ? HexBytes(block.get(), size) : "-") << '\n';
 }

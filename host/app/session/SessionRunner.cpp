@@ -20,13 +20,13 @@ int RunSessionLine(ScriptSession& session, const std::string& line, int number, 
   std::vector<ScriptWord> words;
   Database* document = session.HasDocument() ? &session.CurrentDocument() : nullptr;
   const size_t steps = document ? document->UndoCount() : 0;
-  const uint64 shortages = Host::Get().Refusals();
+  const uint64 refusals = Host::Get().Refusals();
   int code = kSessionFailed;
   try {
     std::string error;
     if (!SplitScriptLine(line, words, error)) throw ScriptError(error);
     if (!words.empty()) RunSessionCommand(session, words);
-    if (Host::Get().Refusals() != shortages) throw std::bad_alloc();
+    if (Host::Get().Refusals() != refusals) throw std::bad_alloc();
     return kSessionOK;
   } catch (const ScriptError& e) {
     err << "error: line " << number << ": " << e.what() << '\n';

@@ -16,7 +16,7 @@ namespace {
 // (an operation cannot know what a quiet failure deep inside it lost).
 template <class Operation>
 ErrorCode Guarded(Operation operation) {
-  const uint64 shortages = Host::Get().Refusals();
+  const uint64 refusals = Host::Get().Refusals();
   try {
     operation();
   } catch (const std::bad_alloc&) {
@@ -24,14 +24,15 @@ ErrorCode Guarded(Operation operation) {
   } catch (const std::exception&) {
     return kFailure;
   }
-  if (Host::Get().Refusals() != shortages) return kOutOfMemoryError;
+  if (Host::Get().Refusals() != refusals) return kOutOfMemoryError;
   return ErrorUtils::PMGetGlobalErrorCode();
 }
 
-// The command's own name when it makes the step; a name that cannot be had leaves the default.
-PMString StepName(ICommand* command) {
+// The command's own name when it makes the step (it is the outermost scope); a name that cannot
+// be had leaves the default.
+PMString StepName(ICommand* command, bool outermost) {
   PMString name = ChangeScope::DefaultStepName();
-  if (ChangeScope::Depth() != 1) return name;
+  if (!outermost) return name;
   try {
     std::unique_ptr<PMString> own(command->CreateName());
     if (own) name = *own;
@@ -72,7 +73,7 @@ ErrorCode CmdUtils::ProcessCommand(ICommand* command) {
     ErrorUtils::PMSetGlobalErrorCode(result);
     return result;
   }
-  ChangeScope::Close(scope, StepName(command));
+  ChangeScope::Close(scope, StepName(command, depth == 0));
   return kSuccess;
 }
 

@@ -232,7 +232,7 @@ void Database::RollBackTo(size_t mark) {
 }
 
 bool Database::Apply(UndoRecord& record) {
-  const uint64 shortages = Host::Get().Refusals();
+  const uint64 refusals = Host::Get().Refusals();
   bool applied = false;
   try {
     applied = ApplyOne(record);
@@ -242,7 +242,7 @@ bool Database::Apply(UndoRecord& record) {
   }
   // A part that read its state back without all of it (a block it could not allocate) is put back
   // as it was.
-  if (applied && Host::Get().Refusals() != shortages) {
+  if (applied && Host::Get().Refusals() != refusals) {
     try {
       ApplyOne(record);
     } catch (const std::bad_alloc&) {

@@ -93,9 +93,8 @@ class HOST_API Database final : public IDataBase {
   void SetRootUID(UID root) { fRoot = root; }
 
   // Used by ChangeScope: ends the open step (dropping it when nothing changed; a loose change is
-  // kept, as it is recorded before it is made), or undoes its
-  // records after the first `mark` (a record that cannot be undone stays in the step). Neither
-  // throws.
+  // kept, as it is recorded before it is made), or undoes its records after the first `mark` (a
+  // record that cannot be undone stays in the step). Neither throws.
   void EndStep(const PMString& name, ChangeScope::Step kind);
   void RollBackTo(size_t mark);
 

@@ -7,24 +7,56 @@
 
 #include "ScriptSession.h"
 #include "SessionCommand.h"
+#include "SessionFormat.h"
 #include "SessionLexer.h"
+#include "app/Host.h"
 
-int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing) {
-  ScriptSession session(out);
+namespace {
+
+void PrintAlert(std::ostream& out, const AlertRecord& alert) {
+  out << "alert " << AlertLog::KindName(alert.kind) << ' ' << JsonQuote(alert.message.GetUTF16())
+      << '\n';
+}
+
+// Prints the alerts shown so far, then each as it comes, while the run lasts.
+class AlertPrinter {
+ public:
+  AlertPrinter(AlertLog& alerts, std::ostream& out) : fAlerts(alerts) {
+    for (const AlertRecord& alert : alerts.Records()) PrintAlert(out, alert);
+    alerts.SetListener([&out](const AlertRecord& alert) { PrintAlert(out, alert); });
+  }
+  ~AlertPrinter() { fAlerts.SetListener(nullptr); }
+  AlertPrinter(const AlertPrinter&) = delete;
+  AlertPrinter& operator=(const AlertPrinter&) = delete;
+
+ private:
+  AlertLog& fAlerts;
+};
+
+}  // namespace
+
+int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing,
+                     bool personAtTerminal) {
+  ScriptSession session(out, personAtTerminal ? &in : nullptr, err);
   return RunSessionLines(session, in, err, keepGoing);
 }
 
 int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing) {
+  AlertPrinter alerts(Host::Get().Alerts(), session.Out());
+  const bool prompt = session.DialogUser().AtTerminal();
   int result = kSessionOK;
   std::string line;
   std::vector<ScriptWord> words;
-  for (int number = 1; std::getline(in, line); ++number) {
+  for (int number = 1;; ++number) {
+    if (prompt) err << "vantelle> " << std::flush;
+    if (!std::getline(in, line)) break;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     int code = kSessionOK;
     try {
       std::string error;
       if (!SplitScriptLine(line, words, error)) throw ScriptError(error);
       if (!words.empty()) RunSessionCommand(session, words);
+      session.DialogUser().FinishCommand();
     } catch (const ScriptError& e) {
       err << "error: line " << number << ": " << e.what() << '\n';
       code = kSessionScriptError;

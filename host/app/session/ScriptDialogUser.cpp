@@ -43,8 +43,8 @@ void ScriptDialogUser::AttendDialog(IDialog* dialog) {
     TakeTypedSteps(dialog);
   } else {
     fPendingError =
-        "dialog left open: queue its steps up to ok or cancel (dialog …) before the command that "
-        "opens it";
+        "dialog left open: queue its steps up to ok or cancel with dialog before the command "
+        "that opens it";
   }
 }
 

@@ -178,8 +178,9 @@ void TakeDialogStep(IDialog* dialog, const DialogStep& step, std::ostream& out) 
       return;
     }
     case DialogStep::kOK:
-      if (!PressDialogButton(dialog, kOKButtonWidgetID))
+      if (!PressDialogButton(dialog, kOKButtonWidgetID)) {
         throw ScriptError("the dialog has no OK button");
+      }
       return;
     case DialogStep::kCancel:
       if (!PressDialogButton(dialog, kCancelButtonWidgetID)) {

@@ -70,10 +70,11 @@ class DialogMgr : public CPMUnknown<IDialogMgr> {
   explicit DialogMgr(IPMUnknown* boss) : CPMUnknown(boss) {}
 
   IDialog* CreateNewDialog(const RsrcSpec& spec, IDialog::DialogType) override {
+    if (spec.GetType() != kViewRsrcType) return nullptr;
     Host& host = Host::Get();
     const DataResource* data =
-        host.PlugIns().FindResource(spec.GetPluginID(), spec.GetType(), spec.GetID());
-    if (!data || spec.GetType() != kViewRsrcType) return nullptr;
+        host.PlugIns().FindResource(spec.GetPluginID(), kViewRsrcType, spec.GetID());
+    if (!data) return nullptr;
     ViewResource view;
     std::string error;
     if (!ViewResource::Decode(data->bytes, &view, &error)) {

@@ -80,6 +80,7 @@ class Host {
   LoadReport& Report() { return fReport; }
   const StringTables& Strings() const { return fStrings; }
   StringTables& Strings() { return fStrings; }
+  // The open dialogs and the person who works in them.
   UserInterface& UI() { return fUI; }
 
   // The folders FileUtils hands out: those of the options the host started with, else the

@@ -81,7 +81,8 @@ void ScriptDialogUser::ShowChanges(IDialog* dialog, const std::vector<DialogStep
 }
 
 // Shows the dialog and reads lines of steps until it closes; a line that fails is reported and the
-// next one read. The end of the input leaves the dialog open (the host cancels it).
+// next one read. The end of the input (Ctrl-D) leaves the dialog open: the host cancels it, and
+// the shell ends.
 void ScriptDialogUser::TakeTypedSteps(IDialog* dialog) {
   TakeDialogStep(dialog, DialogStep(), fOut);
   fOut.flush();
@@ -90,7 +91,10 @@ void ScriptDialogUser::TakeTypedSteps(IDialog* dialog) {
   std::vector<ScriptWord> words;
   while (dialog->IsOpen()) {
     fPrompts << "dialog> " << std::flush;
-    if (!std::getline(*fTerminal, line)) return;
+    if (!std::getline(*fTerminal, line)) {
+      fPrompts << '\n';
+      return;
+    }
     try {
       std::string error;
       if (!SplitScriptLine(line, words, error)) throw ScriptError(error);

@@ -18,7 +18,7 @@ int32 EditDataFrameRequest(const ModuleRequestParams* params) {
   }
   if (state.outcome == kTagDataFrameDialogCancelled) return kSuccess;
 
-  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
+  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();  // null: no step, no name
   if (sequence) {
     PMString name, frameID;
     sequence->SetName(CheckDataFrame(target, nullptr, nullptr, name, frameID)
@@ -27,6 +27,11 @@ int32 EditDataFrameRequest(const ModuleRequestParams* params) {
   }
   const ErrorCode result = AssignDataFrame(target, state.type, state.scope, state.frameID, 0,
                                            state.name, kTrue, kFalse, kFalse, state.comment);
-  if (sequence) CmdUtils::EndCommandSequence(sequence);
+  // A failed assignment is undone whole, so that the item is as it was and the result says so.
+  if (result == kSuccess) {
+    CmdUtils::EndCommandSequence(sequence);
+  } else {
+    CmdUtils::AbortCommandSequence(sequence);
+  }
   return static_cast<int16>(result);
 }

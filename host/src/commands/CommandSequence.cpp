@@ -21,3 +21,10 @@ void CommandSequence::End() {
   fEnded = true;
   ChangeScope::Close(fName.IsEmpty() ? ChangeScope::DefaultStepName() : fName);
 }
+
+void CommandSequence::Abort() {
+  if (fEnded) return;
+  fEnded = true;
+  ChangeScope::RollBackInnermost();
+  ChangeScope::Close(PMString());
+}

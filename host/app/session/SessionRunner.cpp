@@ -18,11 +18,10 @@ void PrintAlert(std::ostream& out, const AlertRecord& alert) {
       << '\n';
 }
 
-// Prints the alerts shown so far, then each as it comes, while the run lasts.
+// Prints each alert as it comes, while the run lasts.
 class AlertPrinter {
  public:
   AlertPrinter(AlertLog& alerts, std::ostream& out) : fAlerts(alerts) {
-    for (const AlertRecord& alert : alerts.Records()) PrintAlert(out, alert);
     alerts.SetListener([&out](const AlertRecord& alert) { PrintAlert(out, alert); });
   }
   ~AlertPrinter() { fAlerts.SetListener(nullptr); }
@@ -38,6 +37,8 @@ class AlertPrinter {
 int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing,
                      bool personAtTerminal) {
   ScriptSession session(out, personAtTerminal ? &in : nullptr, err);
+  // The alerts of the host's start come before the script's first command.
+  for (const AlertRecord& alert : Host::Get().Alerts().Records()) PrintAlert(out, alert);
   return RunSessionLines(session, in, err, keepGoing);
 }
 

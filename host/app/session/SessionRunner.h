@@ -22,5 +22,6 @@ constexpr int kSessionScriptError = 2;  // unknown command, bad argument, unknow
 // for each line, and a dialog the script leaves open is shown and its steps read from in.
 int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing,
                      bool personAtTerminal = false);
-// The same in a session the caller keeps: its documents stay open after the lines have run.
+// The same in a session the caller keeps: its documents stay open after the lines have run. Only
+// the alerts shown while the lines run are printed.
 int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing);

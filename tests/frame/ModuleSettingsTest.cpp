@@ -1,17 +1,10 @@
 // The module settings file at start-up: where it goes, which files are taken as they are, which
 // draw the warning and are replaced by the defaults, and what is written back.
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
-#include "app/Host.h"
 #include "frame/ModuleSettings.h"
-#include "frame/PlugIn.h"
-#include "host/persist/TempFolder.h"
+#include "platform/EnvFiles.h"
+#include "support/PlugInHostTest.h"
 
 namespace {
 
@@ -27,18 +20,21 @@ std::string Record(const std::string& name, uint8 version, uint8 reserved = 0) {
 const std::string kDefaults = Record("Vantelle Module", 2);
 const std::string kCustom = Record("Vantelle Module", 2, 0x7E);
 
-std::optional<std::string> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+class ModuleSettingsTest : public PlugInHostTest {
+ protected:
+  std::optional<std::string> ReadFile(const std::string& path) {
+    std::vector<uint8> bytes;
+    if (!ReadWholeFile(Files(), path, 1 << 20, &bytes, nullptr)) return std::nullopt;
+    return std::string(bytes.begin(), bytes.end());
+  }
+  void WriteFile(const std::string& path, const std::string& bytes) {
+    ASSERT_TRUE(Files().CreateFolders(path.substr(0, path.rfind('/')), nullptr));
+    ASSERT_TRUE(WriteFileAtomically(Files(), path, reinterpret_cast<const uint8*>(bytes.data()),
+                                    bytes.size(), nullptr));
+  }
+};
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-TEST(ModuleSettingsTest, StartUpKeepsAValidFileAndReplacesAnyOtherByTheDefaults) {
+TEST_F(ModuleSettingsTest, StartUpKeepsAValidFileAndReplacesAnyOtherByTheDefaults) {
   const struct Case {
     const char* what;
     std::optional<std::string> roamingFile;  // what the roaming folder's file holds, if any
@@ -60,36 +56,33 @@ TEST(ModuleSettingsTest, StartUpKeepsAValidFileAndReplacesAnyOtherByTheDefaults)
       {"the application's config folder", kCustom, true, false, 0, kDefaults},
       {"folders that cannot be made", std::nullopt, false, true, 0, std::nullopt},
   };
+  int number = 0;
   for (const Case& c : cases) {
-    TempFolder folder;
-    const std::string roamingFile = folder.File("roaming/Corbelin/Config/QRV Vantelle Module.prf");
-    const std::string appFile = folder.File("app/Plug-Ins/Corbelin/Config/QRV Vantelle Module.prf");
-    std::filesystem::create_directories(folder.File("roaming"));
-    std::filesystem::create_directories(
-        folder.File(c.appConfig ? "app/Plug-Ins/Corbelin/Config" : "app"));
+    // Each case starts the host again on folders of its own.
+    const std::string app = "/" + std::to_string(++number) + "/app";
+    const std::string roaming = "/" + std::to_string(number) + "/roaming";
+    const std::string roamingFile = roaming + "/Corbelin/Config/QRV Vantelle Module.prf";
+    const std::string appFile = app + "/Plug-Ins/Corbelin/Config/QRV Vantelle Module.prf";
+    ASSERT_TRUE(Files().CreateFolders(roaming, nullptr));
+    ASSERT_TRUE(
+        Files().CreateFolders(c.appConfig ? app + "/Plug-Ins/Corbelin/Config" : app, nullptr));
     if (c.roamingFile) WriteFile(roamingFile, *c.roamingFile);
-    if (c.roamingBlocked) WriteFile(folder.File("roaming/Corbelin"), "a file");
-    {
-      Host host;
-      const HostOptions options{"", folder.File("app"), folder.File("roaming")};
-      ASSERT_TRUE(host.StartWith(options, [&host] {
-        return host.PlugIns().AdoptLinkedPlugIn(GetPlugIn(),
-                                                IDFile::FromUTF8(VANTELLE_MODULE_PATH));
-      })) << c.what;
-      EXPECT_EQ(host.Alerts().Records().size(), static_cast<size_t>(c.warnings)) << c.what;
-      for (const AlertRecord& alert : host.Alerts().Records()) {
-        EXPECT_EQ(alert.kind, AlertRecord::kWarning) << c.what;
-        EXPECT_EQ(alert.message.GetUTF8String(),
-                  "The Vantelle Module settings file is not valid. The default settings are used "
-                  "and written back.");
-      }
-      EXPECT_TRUE(host.Report().Problems().empty()) << c.what;
-      const std::string expectedRecord = c.written.value_or(kDefaults);
-      EXPECT_EQ(
-          std::string(reinterpret_cast<const char*>(ModuleSettingsRecord()), kModuleSettingsSize),
-          expectedRecord.substr(0, kModuleSettingsSize))
-          << c.what;
+    if (c.roamingBlocked) WriteFile(roaming + "/Corbelin", "a file");
+    TheHost().Quit();
+    ASSERT_TRUE(StartHost(app, roaming)) << c.what;
+
+    EXPECT_EQ(TheHost().Alerts().Records().size(), static_cast<size_t>(c.warnings)) << c.what;
+    for (const AlertRecord& alert : TheHost().Alerts().Records()) {
+      EXPECT_EQ(alert.kind, AlertRecord::kWarning) << c.what;
+      EXPECT_EQ(alert.message.GetUTF8String(),
+                "The Vantelle Module settings file is not valid. The default settings are used "
+                "and written back.");
     }
+    EXPECT_TRUE(TheHost().Report().Problems().empty()) << c.what;
+    EXPECT_EQ(
+        std::string(reinterpret_cast<const char*>(ModuleSettingsRecord()), kModuleSettingsSize),
+        c.written.value_or(kDefaults).substr(0, kModuleSettingsSize))
+        << c.what;
     EXPECT_EQ(ReadFile(c.appConfig ? appFile : roamingFile), c.written) << c.what;
     if (c.appConfig) {
       EXPECT_EQ(ReadFile(roamingFile), c.roamingFile) << "the roaming file is left alone";

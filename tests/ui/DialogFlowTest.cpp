@@ -3,7 +3,6 @@
 // file. The dialogs' own behaviour runs end to end in tests/sessions/.
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <sstream>
 
 #include "CreateObject.h"
@@ -17,6 +16,7 @@
 #include "SessionRunner.h"
 #include "WidgetIDs.h"
 #include "frame/ModuleSettings.h"
+#include "platform/EnvFiles.h"
 #include "support/PlugInHostTest.h"
 #include "ui/Menus.h"
 
@@ -32,9 +32,7 @@ class DialogFlowTest : public PlugInHostTest {
     fErr.str("");
     return RunSessionScript(in, fOut, fErr, false);
   }
-  std::string SettingsFile() const {
-    return TestPath("roaming/Corbelin/Config/QRV Vantelle Module.prf");
-  }
+  static constexpr char kSettingsFile[] = "/roaming/Corbelin/Config/QRV Vantelle Module.prf";
   IDialog* FrontDialog() { return TheHost().UI().FrontDialog(); }
 
   std::ostringstream fOut;
@@ -107,21 +105,23 @@ TEST_F(DialogFlowTest, TheActionComponentShowsAboutOpensPreferencesAndIgnoresThe
 }
 
 TEST_F(DialogFlowTest, PreferencesOKWritesTheRecordAndCancelWritesNothing) {
-  std::filesystem::remove(SettingsFile());
+  ASSERT_TRUE(Files().Remove(kSettingsFile, nullptr));
   ASSERT_TRUE(DoMenuAction(TheHost().PlugIns(), 0x182904));
   CancelDialog(FrontDialog());
-  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+  EXPECT_FALSE(Files().Exists(kSettingsFile));
 
   ASSERT_TRUE(DoMenuAction(TheHost().PlugIns(), 0x182904));
   ModuleSettingsRecord()[300] = 0x33;  // changed behind the dialog's back: its copy wins
   EXPECT_TRUE(PressDialogButton(FrontDialog(), kOKButtonWidgetID));
   EXPECT_EQ(FrontDialog(), nullptr);
   EXPECT_EQ(ModuleSettingsRecord()[300], 0);
-  EXPECT_EQ(std::filesystem::file_size(SettingsFile()), kModuleSettingsSize);
+  std::vector<uint8> written;
+  ASSERT_TRUE(ReadWholeFile(Files(), kSettingsFile, 1024, &written, nullptr));
+  EXPECT_EQ(written.size(), kModuleSettingsSize);
 }
 
 TEST_F(DialogFlowTest, WithoutAWorkingCopyTheBeepSoundsAndOKWritesNothing) {
-  std::filesystem::remove(SettingsFile());
+  ASSERT_TRUE(Files().Remove(kSettingsFile, nullptr));
   const uint64 beeps = TheHost().BeepCount();
   Memory()->FailAllocation(1);
   ASSERT_TRUE(DoMenuAction(TheHost().PlugIns(), 0x182904));
@@ -129,7 +129,7 @@ TEST_F(DialogFlowTest, WithoutAWorkingCopyTheBeepSoundsAndOKWritesNothing) {
   EXPECT_EQ(TheHost().LastBeepType(), 0u);
   EXPECT_TRUE(PressDialogButton(FrontDialog(), kOKButtonWidgetID));
   EXPECT_EQ(FrontDialog(), nullptr);
-  EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+  EXPECT_FALSE(Files().Exists(kSettingsFile));
 }
 
 TEST_F(DialogFlowTest, AViewTheResourcesLackGivesNoDialog) {
@@ -147,6 +147,35 @@ TEST_F(DialogFlowTest, AViewTheResourcesLackGivesNoDialog) {
   InterfacePtr<IDialog> found(dialogs->CreateNewDialog(
       {WLocaleSetting::GetLocale(), 0x182900, kViewRsrcType, 251, kTrue}, IDialog::kMovableModal));
   EXPECT_TRUE(found);
+}
+
+// The start-up's settings file under every failure (support/FaultLoop.h): a file of an earlier
+// format is either left whole or replaced whole by the defaults.
+TEST_F(DialogFlowTest, TheSettingsFileSurvivesEveryFailure) {
+  auto file = [this] {
+    std::vector<uint8> bytes;
+    ReadWholeFile(Files(), kSettingsFile, 1024, &bytes, nullptr);
+    return bytes;
+  };
+  std::vector<uint8> earlier(ModuleSettingsRecord(), ModuleSettingsRecord() + kModuleSettingsSize);
+  earlier[32] = 1;
+  const std::vector<uint8> defaults(ModuleSettingsRecord(),
+                                    ModuleSettingsRecord() + kModuleSettingsSize);
+  FaultFlow settings;
+  settings.setUp = [this, &earlier] {
+    ASSERT_TRUE(
+        WriteFileAtomically(Files(), kSettingsFile, earlier.data(), earlier.size(), nullptr));
+  };
+  settings.run = [&] {
+    StartModuleSettings();
+    return file() == defaults;
+  };
+  settings.state = file;
+  settings.tearDown = [this] { TheHost().Alerts().Clear(); };
+  for (Fault fault :
+       {Fault::kMemoryBlock, Fault::kRead, Fault::kWrite, Fault::kSync, Fault::kRename}) {
+    RunFaultLoop(Faults(), fault, settings);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "frame/ModuleSettings.h"
 
 #include <cstring>
+#include <memory>
+#include <new>
 
 #include "CAlert.h"
 #include "FileUtils.h"
@@ -56,37 +58,43 @@ int32 ReadVersion(const uint8* record) {
   return static_cast<int32>(version);
 }
 
-// The defaults, written to the file at once.
-void ResetModuleSettings() {
+// The defaults, in the record only.
+void FillDefaults() {
   std::memset(gRecord, 0, kModuleSettingsSize);
   const size_t length = std::strlen(kModuleName);
   gRecord[0] = static_cast<uint8>(length);
   std::memcpy(gRecord + 1, kModuleName, length);
   for (size_t i = 0; i < 4; ++i) gRecord[kVersionOffset + i] = (kFormatVersion >> (8 * i)) & 0xFF;
   gRecord[kReservedByteOffset] = 0;
-  WriteModuleSettings();
 }
 
-void LoadModuleSettings() {
+// The defaults, written to the file at once; answers whether they were.
+bool ResetModuleSettings() {
+  FillDefaults();
+  return WriteModuleSettings();
+}
+
+// Answers whether it wrote the file (with the defaults).
+bool LoadModuleSettings() {
   const IDFile file = SettingsFile();
-  auto* buffer = static_cast<uint8*>(NewMemBlock(kModuleSettingsSize));
+  std::unique_ptr<void, void (*)(MemBlock)> buffer(NewMemBlock(kModuleSettingsSize), FreeMemBlock);
   if (!buffer) return ResetModuleSettings();
-  std::memset(buffer, 0, kModuleSettingsSize);
+  auto* bytes = static_cast<uint8*>(buffer.get());
+  std::memset(bytes, 0, kModuleSettingsSize);
   int32 read = 0;
   InterfacePtr<IPMStream> stream(
       StreamUtil::CreateFileStreamRead(file, StreamUtil::kOpenIn, kAnyFileKind, kAnyFileKind));
   if (stream) {
-    read = stream->XferByte(buffer, kModuleSettingsSize);
+    read = stream->XferByte(bytes, kModuleSettingsSize);
     stream->Close();
   }
-  if (read > 0 && IsValidModuleSettings(buffer)) {
-    std::memcpy(gRecord, buffer, kModuleSettingsSize);
-    FreeMemBlock(buffer);
-    return;
+  if (read > 0 && IsValidModuleSettings(bytes)) {
+    std::memcpy(gRecord, bytes, kModuleSettingsSize);
+    return false;
   }
   if (read > 0) CAlert::WarningAlert(PMString("0x182900kVantelleMsgStr1Key"));
-  FreeMemBlock(buffer);
-  ResetModuleSettings();
+  buffer.reset();
+  return ResetModuleSettings();
 }
 
 }  // namespace
@@ -101,23 +109,37 @@ bool IsValidModuleSettings(const uint8* record) {
          ReadVersion(record) == kFormatVersion;
 }
 
-void StartModuleSettings() {
+bool StartModuleSettings() {
   gUseApplicationFolder = false;
-  IDFile config;
-  if (FileUtils::GetAppFolder(&config)) {
-    for (const char* folder : {"Plug-Ins", "Corbelin", "Config"}) {
-      FileUtils::AppendPath(&config, Untranslated(folder));
+  bool written = false;
+  try {
+    IDFile config;
+    if (FileUtils::GetAppFolder(&config)) {
+      for (const char* folder : {"Plug-Ins", "Corbelin", "Config"}) {
+        FileUtils::AppendPath(&config, Untranslated(folder));
+      }
+      gUseApplicationFolder = FileUtils::DoesFileExist(config);
     }
-    gUseApplicationFolder = FileUtils::DoesFileExist(config);
+    written = LoadModuleSettings();
+  } catch (const std::bad_alloc&) {
+    // Out of memory part of the way: a valid record all the same.
+    if (!IsValidModuleSettings(gRecord)) FillDefaults();
   }
-  LoadModuleSettings();
-  WriteModuleSettings();
+  // Both writes write the same record.
+  return WriteModuleSettings() || written;
 }
 
-void WriteModuleSettings() {
-  InterfacePtr<IPMStream> stream(StreamUtil::CreateFileStreamWrite(
-      SettingsFile(), StreamUtil::kOpenOut, kAnyFileKind, kAnyFileKind));
-  if (!stream) return;
-  stream->XferByte(gRecord, kModuleSettingsSize);
-  stream->Close();
+// Out of memory is a write that cannot be made: the file stays as it was (it is replaced whole
+// or not at all).
+bool WriteModuleSettings() {
+  try {
+    InterfacePtr<IPMStream> stream(StreamUtil::CreateFileStreamWrite(
+        SettingsFile(), StreamUtil::kOpenOut, kAnyFileKind, kAnyFileKind));
+    if (!stream) return false;
+    stream->XferByte(gRecord, kModuleSettingsSize);
+    stream->Close();
+    return stream->GetStreamState() != IPMStream::kStreamStateFailure;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }

@@ -21,12 +21,14 @@ uint8* ModuleSettingsRecord();
 
 // Start-up: decides where the configuration folder lies and loads the settings. A missing or
 // empty file gives the defaults silently, a file that is not valid gives them after a warning;
-// then the record is written back, whatever was found.
-void StartModuleSettings();
+// then the record is written back, whatever was found. Throws nothing: out of memory, the record
+// is valid all the same. Answers whether the file was written (nobody is told when it was not).
+bool StartModuleSettings();
 
-// Writes the record to the settings file. A file that cannot be written is not reported: the
-// record stays in memory.
-void WriteModuleSettings();
+// Writes the record to the settings file, whole or not at all. A file that cannot be written (no
+// memory, no folder, a failing disk) is not reported: the record stays in memory. Answers whether
+// it was written.
+bool WriteModuleSettings();
 
 // Whether the bytes are a valid record: the module's name exactly (case counts) and version 2.
 bool IsValidModuleSettings(const uint8* record);

@@ -4,6 +4,7 @@
 // leaves the document and its files as they were, leaking nothing.
 #include "database/Database.h"
 #include "document/DocumentFactory.h"
+#include "frame/ModuleSettings.h"
 #include "platform/EnvFiles.h"
 #include "support/PlugInHostTest.h"
 
@@ -52,6 +53,36 @@ TEST_F(FlowFaultTest, OpenAndSave) {
   EXPECT_FALSE(DocumentFactory::OpenDocument(IDFile::FromUTF8("/frame.vtd"), &error));
   EXPECT_EQ(error, "/frame.vtd: out of memory");
   flow.tearDown();
+}
+
+// The settings file at start-up: one of an earlier format is replaced whole by the defaults or,
+// when that cannot be written, left whole, and no temporary file stays beside it.
+TEST_F(FlowFaultTest, StartUpSettings) {
+  constexpr char kFolder[] = "/roaming/Corbelin/Config";
+  constexpr char kFile[] = "/roaming/Corbelin/Config/QRV Vantelle Module.prf";
+  const std::vector<uint8> defaults(ModuleSettingsRecord(),
+                                    ModuleSettingsRecord() + kModuleSettingsSize);
+  std::vector<uint8> earlier = defaults;
+  earlier[32] = 1;  // format version 1
+  auto file = [this, kFile] {
+    std::vector<uint8> bytes;
+    ReadWholeFile(Files(), kFile, kModuleSettingsSize, &bytes, nullptr);
+    return bytes;
+  };
+  FaultFlow flow;
+  flow.setUp = [&] {
+    ASSERT_TRUE(WriteFileAtomically(Files(), kFile, earlier.data(), earlier.size(), nullptr));
+  };
+  flow.run = [] { return StartModuleSettings(); };
+  flow.state = [&] {
+    std::vector<uint8> state = file();
+    std::vector<std::string> names;
+    Files().ListFolder(kFolder, &names, nullptr);
+    for (const std::string& name : names) state.insert(state.end(), name.begin(), name.end());
+    return state;
+  };
+  flow.tearDown = [this] { TheHost().Alerts().Clear(); };
+  for (Fault fault : kEveryFault) RunFaultLoop(Faults(), fault, flow);
 }
 
 }  // namespace

@@ -149,33 +149,4 @@ TEST_F(DialogFlowTest, AViewTheResourcesLackGivesNoDialog) {
   EXPECT_TRUE(found);
 }
 
-// The start-up's settings file under every failure (support/FaultLoop.h): a file of an earlier
-// format is either left whole or replaced whole by the defaults.
-TEST_F(DialogFlowTest, TheSettingsFileSurvivesEveryFailure) {
-  auto file = [this] {
-    std::vector<uint8> bytes;
-    ReadWholeFile(Files(), kSettingsFile, 1024, &bytes, nullptr);
-    return bytes;
-  };
-  std::vector<uint8> earlier(ModuleSettingsRecord(), ModuleSettingsRecord() + kModuleSettingsSize);
-  earlier[32] = 1;
-  const std::vector<uint8> defaults(ModuleSettingsRecord(),
-                                    ModuleSettingsRecord() + kModuleSettingsSize);
-  FaultFlow settings;
-  settings.setUp = [this, &earlier] {
-    ASSERT_TRUE(
-        WriteFileAtomically(Files(), kSettingsFile, earlier.data(), earlier.size(), nullptr));
-  };
-  settings.run = [&] {
-    StartModuleSettings();
-    return file() == defaults;
-  };
-  settings.state = file;
-  settings.tearDown = [this] { TheHost().Alerts().Clear(); };
-  for (Fault fault :
-       {Fault::kMemoryBlock, Fault::kRead, Fault::kWrite, Fault::kSync, Fault::kRename}) {
-    RunFaultLoop(Faults(), fault, settings);
-  }
-}
-
 }  // namespace

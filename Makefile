@@ -12,6 +12,7 @@ demo: build
 	build/debug/host/app/vantelle parse examples/prices.dataframe
 	build/debug/host/app/vantelle parse --format hex examples/prices.dataframe
 	build/debug/host/app/vantelle run examples/data-frames.vts
+	build/debug/host/app/vantelle run examples/dialog.vts
 
 test: build
 	ctest --preset debug

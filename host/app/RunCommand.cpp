@@ -4,10 +4,10 @@
 #include <sstream>
 
 #include "Commands.h"
-#include "SessionFormat.h"
 #include "SessionRunner.h"
 #include "app/Host.h"
 #include "platform/EnvFiles.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -54,18 +54,16 @@ bool ReadOptions(const CommandArgs& args, HostOptions& options, CommandArgs& res
   return true;
 }
 
-// Runs the script with the host started, alerts shown on standard error as they come.
+// Runs the script with the host started. In the shell on a terminal, the person types the steps
+// of the dialogs the script leaves open.
 int RunWithHost(const HostOptions& options, std::istream& script, bool keepGoing) {
   Host host;
   if (!host.Start(options)) {
     std::cerr << "vantelle: the host could not start\n";
     return kSessionFailed;
   }
-  host.Alerts().SetListener([](const AlertRecord& alert) {
-    std::cerr << "alert " << AlertLog::KindName(alert.kind) << ' '
-              << JsonQuote(alert.message.GetUTF16()) << '\n';
-  });
-  return RunSessionScript(script, std::cout, std::cerr, keepGoing);
+  const bool personAtTerminal = keepGoing && Platform::StandardInputIsTerminal();
+  return RunSessionScript(script, std::cout, std::cerr, keepGoing, personAtTerminal);
 }
 
 }  // namespace

@@ -20,4 +20,7 @@ class HOST_API CmdUtils {
   static ICommandSequence* BeginCommandSequence();
   // Ends the sequence and releases it; null is ignored.
   static void EndCommandSequence(ICommandSequence* sequence);
+  // Undoes what the commands of the sequence changed, ends it without a step and releases it;
+  // null is ignored.
+  static void AbortCommandSequence(ICommandSequence* sequence);
 };

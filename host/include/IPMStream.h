@@ -22,7 +22,8 @@ class IPMStream : public IPMUnknown {
   virtual void XferInt32(uint32& value) = 0;
   virtual void XferInt64(int64& value) = 0;
   virtual void XferReal(PMReal& value) = 0;
-  // A run of bytes; answers how many were transferred.
+  // A run of bytes; answers how many were transferred. A read that meets the end takes the bytes
+  // there are, zeroes the rest of the buffer and fails the stream.
   virtual int32 XferByte(uint8* buffer, int32 count) = 0;
 
   virtual StreamState GetStreamState() const = 0;

@@ -3,10 +3,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <sstream>
 
+#include "RsrcSpec.h"
 #include "UnicodeSavvyString.h"
+#include "ui/Menus.h"
+#include "ui/ViewResource.h"
 
 namespace {
 
@@ -112,6 +116,29 @@ bool ParseNumber(const Word& word, uint32* value) {
   return true;
 }
 
+// "L,T,R,B": whole points, left before right and top above bottom.
+bool ParseBounds(const Word& word, PMRect* bounds) {
+  uint32 edges[4];
+  std::istringstream parts(word.text);
+  std::string part;
+  for (uint32& edge : edges) {
+    if (!std::getline(parts, part, ',') || !ParseNumber(Word{part, false}, &edge)) return false;
+  }
+  if (word.quoted || std::getline(parts, part) || edges[0] >= edges[2] || edges[1] >= edges[3]) {
+    return false;
+  }
+  *bounds = PMRect(edges[0], edges[1], edges[2], edges[3]);
+  return true;
+}
+
+bool ParseWidgetID(const Word& word, WidgetID* id) {
+  if (!word.quoted && (word.text == "ok" || word.text == "cancel")) {
+    *id = word.text == "ok" ? kOKButtonWidgetID : kCancelButtonWidgetID;
+    return true;
+  }
+  return ParseNumber(word, id);
+}
+
 class Parser {
  public:
   Parser(const std::string& sourcePath, PlugInResources* resources)
@@ -142,11 +169,14 @@ class Parser {
   }
 
  private:
-  enum Block { kNone, kClassBlock, kAddInBlock, kStringsBlock };
+  enum Block { kNone, kClassBlock, kAddInBlock, kStringsBlock, kViewBlock };
 
   std::string Where() const { return fPath + ":" + std::to_string(fLine) + ": "; }
   const char* BlockName() const {
-    return fBlock == kClassBlock ? "class" : fBlock == kAddInBlock ? "addin" : "strings";
+    return fBlock == kClassBlock   ? "class"
+           : fBlock == kAddInBlock ? "addin"
+           : fBlock == kViewBlock  ? "view"
+                                   : "strings";
   }
 
   bool Statement(const std::vector<Word>& w, std::string* problem) {
@@ -155,6 +185,7 @@ class Parser {
         *problem = fBlock == kNone ? "\"end\" without a block" : "\"end\" stands alone";
         return false;
       }
+      if (fBlock == kViewBlock) return EndPanel();
       fBlock = kNone;
       return true;
     }
@@ -165,6 +196,8 @@ class Parser {
         return Binding(w, &fOut->addIns.back().bindings, problem);
       case kStringsBlock:
         return StringEntry(w, problem);
+      case kViewBlock:
+        return WidgetLine(w, problem);
       case kNone:
         break;
     }
@@ -174,6 +207,8 @@ class Parser {
     if (keyword == "addin") return AddIn(w, problem);
     if (keyword == "strings") return Begin(w.size() == 1, kStringsBlock, "strings", problem);
     if (keyword == "data") return Data(w, problem);
+    if (keyword == "menu") return Menu(w, problem);
+    if (keyword == "view") return View(w, problem);
     *problem = "unknown statement \"" + w[0].text + "\"";
     return false;
   }
@@ -269,8 +304,7 @@ class Parser {
       return false;
     }
     for (char c : w[1].text) d.type = (d.type << 8) | static_cast<uint8>(c);
-    if (!fData.insert({d.type, d.id}).second) {
-      *problem = "data resource " + w[1].text + " " + w[2].text + " is defined twice";
+    if (!ClaimData(d.type, d.id, "data resource " + w[1].text + " " + w[2].text, problem)) {
       return false;
     }
     std::filesystem::path file = std::filesystem::path(fPath).parent_path() / w[3].text;
@@ -282,6 +316,92 @@ class Parser {
     return true;
   }
 
+  // Claims a data resource's type and number; false, saying so, when they are taken.
+  bool ClaimData(uint32 type, uint32 id, const std::string& what, std::string* problem) {
+    if (fData.insert({type, id}).second) return true;
+    *problem = what + " is defined twice";
+    return false;
+  }
+
+  static bool Utf8Text(const Word& word, PMString* text, std::string* problem) {
+    if (text->SetUTF8String(word.text)) return true;
+    *problem = "a text is not UTF-8";
+    return false;
+  }
+
+  bool Menu(const std::vector<Word>& w, std::string* problem) {
+    ActionID action = 0;
+    ClassID component = kInvalidClass;
+    if (w.size() != 4 || !ParseNumber(w[1], &action) || !ParseNumber(w[2], &component) ||
+        !w[3].quoted) {
+      *problem = "expected: menu ACTION CLASS \"text\"";
+      return false;
+    }
+    if (!ClaimData(kMenuRsrcType, action, "menu action " + w[1].text, problem)) return false;
+    fOut->data.push_back({kMenuRsrcType, action, EncodeMenuEntry(component, w[3].text)});
+    return true;
+  }
+
+  bool View(const std::vector<Word>& w, std::string* problem) {
+    fView = ViewResource();
+    bool wellFormed = w.size() == 5 && ParseNumber(w[1], &fViewID) &&
+                      ParseNumber(w[2], &fView.viewClass) && ParseBounds(w[3], &fView.bounds) &&
+                      w[4].quoted;
+    if (!Begin(wellFormed, kViewBlock, "view ID CLASS L,T,R,B \"title\"", problem) ||
+        !ClaimData(kViewRsrcType, fViewID, "view " + w[1].text, problem)) {
+      return false;
+    }
+    fPanels.assign(1, &fView.widgets);
+    fWidgetLines.clear();
+    return Utf8Text(w[4], &fView.title, problem);
+  }
+
+  bool WidgetLine(const std::vector<Word>& w, std::string* problem) {
+    WidgetResource widget;
+    if (w[0].quoted || !WidgetKindFromName(w[0].text, &widget.kind)) {
+      *problem = "unknown widget kind \"" + w[0].text + "\"";
+      return false;
+    }
+    const bool list = widget.kind == WidgetKind::kDropDownList;
+    bool wellFormed = w.size() >= 3 && ParseWidgetID(w[1], &widget.id) &&
+                      ParseBounds(w[2], &widget.bounds) && (list || w.size() == 4);
+    for (size_t i = 3; i < w.size(); ++i) wellFormed = wellFormed && w[i].quoted;
+    if (!wellFormed) {
+      *problem = list ? "expected: list WIDGET L,T,R,B \"item\"..."
+                      : "expected: " + w[0].text + " WIDGET L,T,R,B \"text\"";
+      return false;
+    }
+    if (widget.id != kDefaultWidgetId) {
+      auto [first, fresh] = fWidgetLines.emplace(widget.id, fLine);
+      if (!fresh) {
+        *problem = "widget " + w[1].text + " is in the view already (line " +
+                   std::to_string(first->second) + ")";
+        return false;
+      }
+    }
+    for (size_t i = 3; i < w.size(); ++i) {
+      widget.texts.emplace_back();
+      if (!Utf8Text(w[i], &widget.texts.back(), problem)) return false;
+    }
+    fPanels.back()->push_back(std::move(widget));
+    if (fPanels.back()->back().kind != WidgetKind::kPanel) return true;
+    if (fPanels.size() > ViewResource::kMaxPanelDepth) {
+      *problem = "panels nest deeper than " + std::to_string(ViewResource::kMaxPanelDepth);
+      return false;
+    }
+    fPanels.push_back(&fPanels.back()->back().children);
+    return true;
+  }
+
+  // Ends the innermost panel; the last "end" ends the view, which joins the data resources.
+  bool EndPanel() {
+    fPanels.pop_back();
+    if (!fPanels.empty()) return true;
+    fOut->data.push_back({kViewRsrcType, fViewID, fView.Encode()});
+    fBlock = kNone;
+    return true;
+  }
+
   std::string fPath;
   PlugInResources* fOut;
   int fLine = 0;
@@ -290,6 +410,12 @@ class Parser {
   std::set<ClassID> fClasses;
   std::set<std::string> fKeys;
   std::set<std::pair<uint32, uint32>> fData;
+  // The view being read: its number, its widgets so far, the panels open (the view's own widget
+  // list first) and the line of each widget ID.
+  uint32 fViewID = 0;
+  ViewResource fView;
+  std::vector<std::vector<WidgetResource>*> fPanels;
+  std::map<WidgetID, int> fWidgetLines;
 };
 
 }  // namespace

@@ -14,6 +14,15 @@
 //   end
 //   data TYPE ID "file"                     a data resource: TYPE is a four-character code,
 //                                           the file's path is relative to the source file
+//   menu ACTION CLASS "text"                a menu entry: choosing it sends the action to the
+//                                           IActionComponent of an object of CLASS
+//   view ID CLASS L,T,R,B "title"           a dialog's view (Menus.h, ViewResource.h): CLASS
+//     KIND WIDGET L,T,R,B "text"            is the dialog's class, then one widget a line
+//     list WIDGET L,T,R,B "item"...         KIND is static, field, check or button; a list
+//     panel WIDGET L,T,R,B "title"          has items; a panel holds the widgets up to its
+//     end                                   "end". WIDGET is a number (0 for none), or ok or
+//   end                                     cancel for the standard buttons. Bounds are whole
+//                                           points with L < R and T < B
 #pragma once
 
 #include <string>

@@ -25,3 +25,7 @@ constexpr ImplementationID kVantelleFrameTagSetDataCmdImpl = 0x18290C;
 constexpr ImplementationID kVantelleDataFrameAdornmentImpl = 0x18290D;
 constexpr ImplementationID kVantelleTextAdornmentImpl = 0x18290E;
 constexpr ImplementationID kVantelleFrameSlugScriptProviderImpl = 0x18290F;
+
+// Menu actions (the menu entries are in the plug-in's resources).
+constexpr ActionID kVantelleAboutActionID = 0x182900;
+constexpr ActionID kVantellePrefsActionID = 0x182904;

@@ -5,6 +5,7 @@
 
 #include "IVantelleModule.h"
 
+int32 EditDataFrameRequest(const ModuleRequestParams* params);
 int32 ClearDataFrameRequest(const ModuleRequestParams* params);
 int32 DescribeDataFrameRequest(const ModuleRequestParams* params);
 int32 ReadDataFramesRequest(const ModuleRequestParams* params);

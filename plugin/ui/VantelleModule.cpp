@@ -13,6 +13,7 @@ struct ModuleRequestFlow {
 };
 
 constexpr ModuleRequestFlow kFlows[] = {
+    {kRequestEditDataFrame, EditDataFrameRequest},
     {kRequestClearDataFrame, ClearDataFrameRequest},
     {kRequestDescribeDataFrame, DescribeDataFrameRequest},
     {kRequestReadDataFrames, ReadDataFramesRequest},

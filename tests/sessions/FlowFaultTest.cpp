@@ -8,10 +8,14 @@
 #include "database/ChangeScope.h"
 #include "database/Database.h"
 #include "document/DocumentFactory.h"
+#include "frame/ModuleSettings.h"
 #include "platform/EnvFiles.h"
 #include "support/PlugInHostTest.h"
 
 namespace {
+
+constexpr Fault kEveryFault[] = {Fault::kMemoryBlock, Fault::kOperatorNew, Fault::kRead,
+                                 Fault::kWrite,       Fault::kSync,        Fault::kRename};
 
 constexpr char kFrames[] =
     "new-document spreads=2\n"
@@ -90,8 +94,7 @@ TEST_F(FlowFaultTest, EveryFlowSurvivesEveryFailure) {
   for (const Flow& f : kFlows) {
     SCOPED_TRACE(f.name);
     const FaultFlow flow = FlowOf(f);
-    for (Fault fault : {Fault::kMemoryBlock, Fault::kOperatorNew, Fault::kRead, Fault::kWrite,
-                        Fault::kSync, Fault::kRename}) {
+    for (Fault fault : kEveryFault) {
       if (!f.file && fault != Fault::kMemoryBlock && fault != Fault::kOperatorNew) continue;
       const FaultLoopCount count = RunFaultLoop(Faults(), fault, flow);
       total.points += count.points;
@@ -110,6 +113,36 @@ TEST_F(FlowFaultTest, EveryFlowSurvivesEveryFailure) {
   EXPECT_FALSE(DocumentFactory::OpenDocument(IDFile::FromUTF8("/frames.vtd"), &error));
   EXPECT_EQ(error, "/frames.vtd: out of memory");
   make.tearDown();
+}
+
+// The settings file at start-up: one of an earlier format is replaced whole by the defaults or,
+// when that cannot be written, left whole, and no temporary file stays beside it.
+TEST_F(FlowFaultTest, StartUpSettings) {
+  constexpr char kFolder[] = "/roaming/Corbelin/Config";
+  constexpr char kFile[] = "/roaming/Corbelin/Config/QRV Vantelle Module.prf";
+  const std::vector<uint8> defaults(ModuleSettingsRecord(),
+                                    ModuleSettingsRecord() + kModuleSettingsSize);
+  std::vector<uint8> earlier = defaults;
+  earlier[32] = 1;  // format version 1
+  auto file = [this, kFile] {
+    std::vector<uint8> bytes;
+    ReadWholeFile(Files(), kFile, kModuleSettingsSize, &bytes, nullptr);
+    return bytes;
+  };
+  FaultFlow flow;
+  flow.setUp = [&] {
+    ASSERT_TRUE(WriteFileAtomically(Files(), kFile, earlier.data(), earlier.size(), nullptr));
+  };
+  flow.run = [] { return StartModuleSettings(); };
+  flow.state = [&] {
+    std::vector<uint8> state = file();
+    std::vector<std::string> names;
+    Files().ListFolder(kFolder, &names, nullptr);
+    for (const std::string& name : names) state.insert(state.end(), name.begin(), name.end());
+    return state;
+  };
+  flow.tearDown = [this] { TheHost().Alerts().Clear(); };
+  for (Fault fault : kEveryFault) RunFaultLoop(Faults(), fault, flow);
 }
 
 }  // namespace

@@ -3,6 +3,11 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/roaming)
 file(COPY ${DATA}/ DESTINATION ${WORK})
+# A folder NAME.roaming beside the script is what the roaming folder holds when the run starts.
+string(REGEX REPLACE "\\.vts$" ".roaming" roaming ${SCRIPT})
+if(IS_DIRECTORY ${roaming})
+  file(COPY ${roaming}/ DESTINATION ${WORK}/roaming)
+endif()
 
 execute_process(
   COMMAND ${VANTELLE} run --roaming-folder ${WORK}/roaming ${SCRIPT}

@@ -39,8 +39,8 @@ void PlugInHostTest::TearDown() {
   EXPECT_EQ(fFaults.blocks.LiveBlocks(), 0u) << "memory blocks leaked";
 }
 
-bool PlugInHostTest::StartHost() {
-  return fHost.StartWith({"", "/app", "/roaming"}, [this] {
+bool PlugInHostTest::StartHost(const std::string& appFolder, const std::string& roamingFolder) {
+  return fHost.StartWith({"", appFolder, roamingFolder}, [this] {
     return fHost.PlugIns().AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(kResourceFile));
   });
 }

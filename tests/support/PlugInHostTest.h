@@ -16,8 +16,10 @@ class PlugInHostTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Starts the host (again, after a Quit: as a user quits and starts again).
-  bool StartHost();
+  // Starts the host (again, after a Quit: as a user quits and starts again), on the application
+  // and roaming folders given.
+  bool StartHost(const std::string& appFolder = "/app",
+                 const std::string& roamingFolder = "/roaming");
 
   Host& TheHost() { return fHost; }
   MemEnv& Files() { return fFiles; }

@@ -6,6 +6,7 @@
 #include "CreateObject.h"
 #include "IVantelleModule.h"
 #include "tagdata/AssignFixture.h"
+#include "ui/TagDataFrameDialog.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ class VantelleModuleTest : public AssignFixture {
 TEST_F(VantelleModuleTest, SelectorsWithoutAFlowAnswerMinus1018AndTouchNothing) {
   const UID frame = DataFrame(Page(0), "labels", "page", "a:1");
   UIDRef target = Ref(frame);
-  for (int32 selector : {1349, 1355, 0, -1, 1350, INT32_MIN}) {
+  for (int32 selector : {1349, 1355, 0, -1, INT32_MIN}) {
     uint8 scratch[64];
     std::memset(scratch, 0xC3, sizeof scratch);
     ModuleRequestParams params;
@@ -184,8 +185,9 @@ TEST_F(VantelleModuleTest, ReadDataFramesHandsTheCallerABlockToFreeOrClearsTheOu
   EXPECT_EQ(size, 28u) << "the block that nobody receives is freed, its size still told";
 }
 
-// Requests 1354 and 1351: a missing argument or target changes nothing; a target that keeps no
-// tag data (a page) fails the marker write, and the request answers 1.
+// Requests 1354, 1351 and 1350: a missing argument or target changes nothing (and 1350 opens no
+// dialog); a target that keeps no tag data (a page) fails the marker write, and 1354 and 1351
+// answer 1.
 TEST_F(VantelleModuleTest, AssignAndClearRefuseMissingArgumentsAndTargetsWithoutTagData) {
   const UID frame = TextFrame(Page(0), "text");
   Doc().ClearHistory();
@@ -203,9 +205,16 @@ TEST_F(VantelleModuleTest, AssignAndClearRefuseMissingArgumentsAndTargetsWithout
     EXPECT_EQ(Send(kRequestAssignDataFrame, &params), kFailure) << missing;
   }
   EXPECT_EQ(Send(kRequestAssignDataFrame, nullptr), kFailure);
-  EXPECT_EQ(Send(kRequestClearDataFrame, nullptr), kSuccess);
   std::memset(&params, 0, sizeof params);
-  EXPECT_EQ(Send(kRequestClearDataFrame, &params), kSuccess);
+  gTagDataFrameDialogState.target = Ref(frame);  // where 1350 would put its target
+  for (int32 selector : {kRequestClearDataFrame, kRequestEditDataFrame}) {
+    EXPECT_EQ(Send(selector, nullptr), kSuccess);
+    EXPECT_EQ(Send(selector, &params), kSuccess);
+  }
+  target = kInvalidUIDRef;
+  params.arg1 = &target;
+  EXPECT_EQ(Send(kRequestEditDataFrame, &params), kSuccess);
+  EXPECT_EQ(gTagDataFrameDialogState.target, Ref(frame)) << "1350 went no further";
 
   for (const UIDRef& bad : {kInvalidUIDRef, Ref(Page(0))}) {
     target = bad;

@@ -5,11 +5,17 @@
 #include "ISpreadList.h"
 #include "InterfacePtr.h"
 #include "SessionCommand.h"
+#include "app/Host.h"
 #include "database/Database.h"
 
-ScriptSession::ScriptSession(std::ostream& out) : fOut(out) {}
+ScriptSession::ScriptSession(std::ostream& out, std::istream* terminal, std::ostream& prompts)
+    : fOut(out), fDialogUser(out, terminal, prompts), fHost(Host::Current()) {
+  if (fHost) fHost->UI().SetUser(&fDialogUser);
+}
 
-ScriptSession::~ScriptSession() = default;
+ScriptSession::~ScriptSession() {
+  if (fHost) fHost->UI().SetUser(nullptr);
+}
 
 void ScriptSession::AddDocument(std::unique_ptr<Database> document) {
   fDocuments.push_back(std::move(document));

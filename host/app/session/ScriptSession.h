@@ -1,26 +1,34 @@
-// The state of a running session script: the open documents, the current one, and the names of
-// its page items.
+// The state of a running session script: the open documents, the current one, the names of its
+// page items, and the person in its dialogs (who acts for the script in the host's dialogs while
+// the session lasts).
 #pragma once
 
+#include <iostream>
 #include <map>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "ScriptDialogUser.h"
 #include "UIDRef.h"
 
 class Database;
+class Host;
 
 class ScriptSession {
  public:
-  explicit ScriptSession(std::ostream& out);
+  // Acts in the dialogs of the current host, if there is one. Dialog steps the person types come
+  // from terminal, when given, with their prompts on prompts.
+  explicit ScriptSession(std::ostream& out, std::istream* terminal = nullptr,
+                         std::ostream& prompts = std::cerr);
   ~ScriptSession();
   ScriptSession(const ScriptSession&) = delete;
   ScriptSession& operator=(const ScriptSession&) = delete;
 
   // Where commands print their results.
   std::ostream& Out() { return fOut; }
+  ScriptDialogUser& DialogUser() { return fDialogUser; }
 
   // Keeps a document open until the session ends and makes it the current one.
   void AddDocument(std::unique_ptr<Database> document);
@@ -40,6 +48,8 @@ class ScriptSession {
   const std::map<std::string, UID>& ItemNames();
 
   std::ostream& fOut;
+  ScriptDialogUser fDialogUser;
+  Host* fHost;
   std::vector<std::unique_ptr<Database>> fDocuments;
   std::map<std::string, UID> fNames;
   bool fNamesValid = false;

@@ -74,3 +74,21 @@ std::string ScriptWordText(const std::string& utf8) {
   }
   return bare ? utf8 : JsonQuote(utf8);
 }
+
+std::string HexBytes(const void* bytes, size_t size) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  const auto* data = static_cast<const unsigned char*>(bytes);
+  std::string hex;
+  hex.reserve(2 * size);
+  for (size_t i = 0; i < size; ++i) {
+    hex.push_back(kDigits[data[i] >> 4]);
+    hex.push_back(kDigits[data[i] & 0xF]);
+  }
+  return hex;
+}
+
+std::string HexID(uint32_t id) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%X", static_cast<unsigned>(id));
+  return buffer;
+}

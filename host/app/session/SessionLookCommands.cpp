@@ -1,7 +1,6 @@
 // Session commands on the look of page items and on the document's swatches and text options:
 // look, swatches and quotes.
 #include <charconv>
-#include <cstdio>
 
 #include "CmdUtils.h"
 #include "IBoolData.h"
@@ -28,12 +27,6 @@ std::string Number(PMReal value) {
   return std::string(buffer, result.ptr);
 }
 
-std::string Hex(uint32 value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%X", static_cast<unsigned>(value));
-  return buffer;
-}
-
 // The swatch's name as a JSON string, or - for no swatch (UID 0, or one the document lacks).
 std::string SwatchName(IDataBase* db, UID uid) {
   InterfacePtr<ISwatch> swatch(db, uid, IID_ISWATCH);
@@ -53,13 +46,13 @@ void Look(ScriptSession& session, const SessionCall& call) {
       << " stroke=" << SwatchName(db, look->GetStrokeSwatch())
       << " stroke-tint=" << Number(look->GetStrokeTint())
       << " stroke-weight=" << Number(look->GetStrokeWeight())
-      << " class-attribute=" << Hex(look->GetClassAttribute())
+      << " class-attribute=" << HexID(look->GetClassAttribute())
       << " switch-attribute=" << look->GetSwitchAttribute()
       << " nonprinting=" << (look->GetNonPrinting() ? 1 : 0)
       << " opacity=" << Number(look->GetOpacity()) << " adornments=";
   if (adornments->GetAdornmentCount() == 0) out << '-';
   for (int32 i = 0; i < adornments->GetAdornmentCount(); ++i) {
-    out << (i ? "," : "") << Hex(adornments->GetNthAdornment(i));
+    out << (i ? "," : "") << HexID(adornments->GetNthAdornment(i));
   }
   out << '\n';
 }

@@ -6,10 +6,8 @@
 //   request 1354 NAME …         assign a data frame (SessionAssignRequest.h)
 //   request N [NAME]            any other selector, NAME (if given) as the target
 #include <charconv>
-#include <iomanip>
 #include <limits>
 #include <new>
-#include <sstream>
 
 #include "CreateObject.h"
 #include "IVantelleModule.h"
@@ -58,13 +56,6 @@ std::string Str255Text(const Str255& text) {
   return JsonQuote(PlatformEncoding::Decode(reinterpret_cast<const char*>(text + 1), text[0]));
 }
 
-std::string HexBytes(const void* bytes, uint32 size) {
-  std::ostringstream hex;
-  hex << std::uppercase << std::hex << std::setfill('0');
-  for (uint32 i = 0; i < size; ++i) hex << std::setw(2) << int{static_cast<const uint8*>(bytes)[i]};
-  return hex.str();
-}
-
 // Every output pointer is given; the frame ID buffer starts empty, as the module writes it only
 // for a data frame with an ID.
 void Describe(ScriptSession& session, const SessionCall& call) {
@@ -110,7 +101,8 @@ void Other(ScriptSession& session, const SessionCall& call, int32 selector) {
   UIDRef target = call.ArgCount() > 1 ? session.FindItem(call.Arg(1)) : kInvalidUIDRef;
   ModuleRequestParams params = {};
   if (call.ArgCount() > 1) params.arg1 = &target;
-  session.Out() << "result=" << Send(selector, params) << '\n';
+  const int32 result = Send(selector, params);  // request 1350 prints its dialog's steps first
+  session.Out() << "result=" << result << '\n';
 }
 
 void Request(ScriptSession& session, const SessionCall& call) {

@@ -7,10 +7,34 @@
 
 #include "ScriptSession.h"
 #include "SessionCommand.h"
+#include "SessionFormat.h"
 #include "SessionLexer.h"
 #include "app/Host.h"
 #include "database/ChangeScope.h"
 #include "database/Database.h"
+
+namespace {
+
+void PrintAlert(std::ostream& out, const AlertRecord& alert) {
+  out << "alert " << AlertLog::KindName(alert.kind) << ' ' << JsonQuote(alert.message.GetUTF16())
+      << '\n';
+}
+
+// Prints each alert as it comes, while the run lasts.
+class AlertPrinter {
+ public:
+  AlertPrinter(AlertLog& alerts, std::ostream& out) : fAlerts(alerts) {
+    alerts.SetListener([&out](const AlertRecord& alert) { PrintAlert(out, alert); });
+  }
+  ~AlertPrinter() { fAlerts.SetListener(nullptr); }
+  AlertPrinter(const AlertPrinter&) = delete;
+  AlertPrinter& operator=(const AlertPrinter&) = delete;
+
+ private:
+  AlertLog& fAlerts;
+};
+
+}  // namespace
 
 // A line during which memory ran out fails even when the command went on without what it could
 // not have: what comes after it may rely on that. A line that fails is taken back whole, with the
@@ -26,6 +50,7 @@ int RunSessionLine(ScriptSession& session, const std::string& line, int number, 
     std::string error;
     if (!SplitScriptLine(line, words, error)) throw ScriptError(error);
     if (!words.empty()) RunSessionCommand(session, words);
+    session.DialogUser().FinishCommand();
     if (Host::Get().Refusals() != refusals) throw std::bad_alloc();
     return kSessionOK;
   } catch (const ScriptError& e) {
@@ -46,9 +71,12 @@ int RunSessionLine(ScriptSession& session, const std::string& line, int number, 
   return code;
 }
 
-int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing) {
+int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, bool keepGoing,
+                     bool personAtTerminal) {
   try {
-    ScriptSession session(out);
+    ScriptSession session(out, personAtTerminal ? &in : nullptr, err);
+    // The alerts of the host's start come before the script's first command.
+    for (const AlertRecord& alert : Host::Get().Alerts().Records()) PrintAlert(out, alert);
     return RunSessionLines(session, in, err, keepGoing);
   } catch (const std::bad_alloc&) {
     err << "error: out of memory\n";
@@ -57,9 +85,13 @@ int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, boo
 }
 
 int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing) {
+  AlertPrinter alerts(Host::Get().Alerts(), session.Out());
+  const bool prompt = session.DialogUser().AtTerminal();
   int result = kSessionOK;
   std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
+  for (int number = 1;; ++number) {
+    if (prompt) err << "vantelle> " << std::flush;
+    if (!std::getline(in, line)) break;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const int code = RunSessionLine(session, line, number, err);
     session.Out().flush();

@@ -30,17 +30,7 @@ InterfacePtr<ISessionMemoryService> QueryMemory() {
 
 // The block's bytes as uppercase hex; "-" for no block.
 std::string BlockHex(const void* block) {
-  if (!block) return "-";
-  static const char kDigits[] = "0123456789ABCDEF";
-  const uint32 size = QueryMemory()->BlockSize(block);
-  const auto* bytes = static_cast<const uint8*>(block);
-  std::string hex;
-  hex.reserve(2 * size_t{size});
-  for (uint32 i = 0; i < size; ++i) {
-    hex.push_back(kDigits[bytes[i] >> 4]);
-    hex.push_back(kDigits[bytes[i] & 0xF]);
-  }
-  return hex;
+  return block ? HexBytes(block, QueryMemory()->BlockSize(block)) : "-";
 }
 
 int HexDigit(char c) {

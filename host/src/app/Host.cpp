@@ -54,6 +54,7 @@ Host::Host(Env& env, BlockAllocator* blocks)
 
 Host::~Host() {
   Quit();
+  fUI.CancelAll();  // dialogs of a session that was never started
   fSession.End();
   gCurrent = fPrevious;
 }
@@ -100,6 +101,7 @@ bool Host::Start(const HostOptions& options) {
 void Host::Quit() {
   if (!fStarted) return;
   fStarted = false;
+  fUI.CancelAll();
   fPlugIns.StopServices();
   SaveWorkspace();
   fSession.End();

@@ -23,6 +23,7 @@
 #include "session/HostSession.h"
 #include "ui/AlertLog.h"
 #include "ui/StringTables.h"
+#include "ui/UserInterface.h"
 
 struct HostOptions {
   // Every module in this folder is loaded as a plug-in; an empty name loads none.
@@ -60,9 +61,9 @@ class Host {
   // folder and answers whether every required plug-in was loaded. Tests install the plug-in
   // linked into the test program this way (PlugInLoader::AdoptLinkedPlugIn).
   bool StartWith(const HostOptions& options, const std::function<bool()>& loadPlugIns);
-  // Runs the shut-down services, saves a changed session workspace, ends the session and unloads
-  // the plug-ins. Every object made from a plug-in's factories (documents included) must be gone
-  // before. Does nothing when not started.
+  // Cancels the open dialogs, runs the shut-down services, saves a changed session workspace, ends
+  // the session and unloads the plug-ins. Every object made from a plug-in's factories (documents
+  // included) must be gone before. Does nothing when not started.
   void Quit();
 
   Env& Environment() { return fEnv; }
@@ -82,6 +83,8 @@ class Host {
   LoadReport& Report() { return fReport; }
   const StringTables& Strings() const { return fStrings; }
   StringTables& Strings() { return fStrings; }
+  // The open dialogs and the person who works in them.
+  UserInterface& UI() { return fUI; }
 
   // The folders FileUtils hands out: those of the options the host started with, else the
   // platform's.
@@ -117,4 +120,5 @@ class Host {
   StringTables fStrings;
   PlugInLoader fPlugIns;
   HostSession fSession;
+  UserInterface fUI;
 };

@@ -91,3 +91,9 @@ void CmdUtils::EndCommandSequence(ICommandSequence* sequence) {
   static_cast<CommandSequence*>(sequence)->End();
   sequence->Release();
 }
+
+void CmdUtils::AbortCommandSequence(ICommandSequence* sequence) {
+  if (!sequence) return;
+  static_cast<CommandSequence*>(sequence)->Abort();
+  sequence->Release();
+}

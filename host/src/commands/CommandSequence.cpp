@@ -19,3 +19,9 @@ void CommandSequence::End() {
   fEnded = true;
   ChangeScope::Close(fScope, fName.IsEmpty() ? ChangeScope::DefaultStepName() : fName);
 }
+
+void CommandSequence::Abort() {
+  if (fEnded) return;
+  fEnded = true;
+  ChangeScope::AbandonScope(fScope);
+}

@@ -17,6 +17,8 @@ class CommandSequence final : public ICommandSequence {
 
   // Closes the change scope; the step takes the name when this sequence is the outermost.
   void End();
+  // Undoes the changes made in the scope and closes it.
+  void Abort();
 
  private:
   ~CommandSequence() override = default;

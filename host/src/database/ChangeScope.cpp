@@ -13,6 +13,14 @@ std::vector<Frame>& Frames() {
   return Host::Get().Scopes().frames;
 }
 
+// How many scopes are open outside the scope; all of them when it is closed already.
+size_t DepthOf(uint64 scope) {
+  std::vector<Frame>& frames = Frames();
+  auto it = std::find_if(frames.begin(), frames.end(),
+                         [scope](const Frame& frame) { return frame.id == scope; });
+  return static_cast<size_t>(it - frames.begin());
+}
+
 void CloseInnermost(const PMString& stepName) {
   std::vector<Frame>& frames = Frames();
   Frame frame = std::move(frames.back());
@@ -44,12 +52,9 @@ size_t Depth() {
 }
 
 void Close(uint64 scope, const PMString& stepName) {
-  std::vector<Frame>& frames = Frames();
-  auto it = std::find_if(frames.begin(), frames.end(),
-                         [scope](const Frame& frame) { return frame.id == scope; });
-  if (it == frames.end()) return;
-  const size_t depth = static_cast<size_t>(it - frames.begin());
-  while (frames.size() > depth + 1) CloseInnermost(DefaultStepName());
+  const size_t depth = DepthOf(scope);
+  if (depth == Depth()) return;
+  while (Depth() > depth + 1) CloseInnermost(DefaultStepName());
   CloseInnermost(stepName);
 }
 
@@ -57,6 +62,10 @@ void RollBackInnermost() {
   std::vector<Frame>& frames = Frames();
   if (frames.empty()) return;
   for (auto& mark : frames.back().marks) mark.first->RollBackTo(mark.second);
+}
+
+void AbandonScope(uint64 scope) {
+  Abandon(DepthOf(scope));
 }
 
 void Abandon(size_t depth) {

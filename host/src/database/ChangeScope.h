@@ -51,6 +51,8 @@ void RollBackInnermost();
 // Undoes and closes every scope above the depth: what an exception left open must not hold the
 // changes after it, nor keep undo waiting for a scope that never closes.
 void Abandon(size_t depth);
+// Undoes and closes the scope and every scope opened inside it; one closed already is ignored.
+void AbandonScope(uint64 scope);
 
 // Called by a database before it records a change, with the number of records its open step
 // holds, so that the change can be ended and rolled back with the scopes around it. Throws only

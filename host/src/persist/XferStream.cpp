@@ -87,5 +87,13 @@ void XferStream::XferReal(PMReal& value) {
 
 int32 XferStream::XferByte(uint8* buffer, int32 count) {
   if (!buffer || count <= 0) return 0;
-  return Transfer(buffer, static_cast<size_t>(count)) ? count : 0;
+  if (!fReading) return Transfer(buffer, static_cast<size_t>(count)) ? count : 0;
+  // A run is read as far as the stream goes: the rest is zeroed and the stream fails.
+  const size_t wanted = static_cast<size_t>(count);
+  const size_t read = fFailed ? 0 : ReadBytes(buffer, wanted);
+  if (read < wanted) {
+    fFailed = true;
+    std::memset(buffer + read, 0, wanted - read);
+  }
+  return static_cast<int32>(read);
 }

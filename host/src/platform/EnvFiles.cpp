@@ -62,10 +62,13 @@ FileReplacement::~FileReplacement() {
 
 bool FileReplacement::Append(const uint8* data, size_t count, std::string* error) {
   if (fFailed) return Fail(error, "cannot write " + fPath + ": an earlier write failed");
-  std::string why;
-  if (fFile->Append(data, count, &why)) return true;
+  // Failed until the bytes are in: an append that throws (out of memory) must not be committed
+  // by a stream that closes as it unwinds.
   fFailed = true;
-  return Fail(error, "cannot write " + fPath + ": " + why);
+  std::string why;
+  if (!fFile->Append(data, count, &why)) return Fail(error, "cannot write " + fPath + ": " + why);
+  fFailed = false;
+  return true;
 }
 
 bool FileReplacement::Commit(std::string* error) {

@@ -13,4 +13,7 @@ constexpr char kPathSeparator = '/';
 // The full path of the running program's file ("" when unknown).
 std::string ExecutablePath();
 
+// Whether the program's standard input is a terminal, at which a person types.
+bool StandardInputIsTerminal();
+
 }  // namespace Platform

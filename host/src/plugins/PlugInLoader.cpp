@@ -185,3 +185,18 @@ std::vector<LoadedPlugIn> PlugInLoader::Loaded() const {
   for (const Record& record : fPlugIns) loaded.push_back(record.info);
   return loaded;
 }
+
+const PlugInResources* PlugInLoader::ResourcesOf(PluginID plugin) const {
+  for (const Record& record : fPlugIns) {
+    if (record.info.id == plugin) return &record.resources;
+  }
+  return nullptr;
+}
+
+const DataResource* PlugInLoader::FindResource(PluginID plugin, uint32 type, uint32 id) const {
+  const PlugInResources* resources = ResourcesOf(plugin);
+  for (size_t i = 0; resources && i < resources->data.size(); ++i) {
+    if (resources->data[i].type == type && resources->data[i].id == id) return &resources->data[i];
+  }
+  return nullptr;
+}

@@ -54,6 +54,10 @@ class PlugInLoader {
   void UnloadAll();
 
   std::vector<LoadedPlugIn> Loaded() const;
+  // The resources of a loaded plug-in, or null.
+  const PlugInResources* ResourcesOf(PluginID plugin) const;
+  // One data resource of a loaded plug-in, or null.
+  const DataResource* FindResource(PluginID plugin, uint32 type, uint32 id) const;
 
  private:
   struct Record;

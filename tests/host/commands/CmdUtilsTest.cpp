@@ -50,6 +50,22 @@ TEST_F(CmdUtilsTest, ChangesInTwoDatabasesUnderOneSequenceAreAStepInEach) {
   EXPECT_EQ(NumberOf(&second, 1), 0);
 }
 
+TEST_F(CmdUtilsTest, AnAbortedSequenceUndoesItsCommandsAndLeavesNoStep) {
+  Database db(kTestItemClass);
+  CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&db, 1)), 1));
+  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
+  sequence->SetName("AbortedKey");
+  CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&db, 1)), 2));
+  CmdUtils::ProcessCommand(MakeSetValueCmd(UIDList(UIDRef(&db, 1)), 3));
+  CmdUtils::AbortCommandSequence(sequence);
+  CmdUtils::AbortCommandSequence(nullptr);
+  EXPECT_EQ(NumberOf(&db, 1), 1);
+  EXPECT_NE(db.GetUndoName(), PMString("AbortedKey")) << "the step before stays the last";
+  db.Undo();
+  EXPECT_EQ(NumberOf(&db, 1), 0);
+  EXPECT_FALSE(db.CanUndo());
+}
+
 TEST_F(CmdUtilsTest, ADatabaseClosedInsideASequenceLeavesTheOthersStep) {
   Database kept(kTestItemClass);
   ICommandSequence* sequence = CmdUtils::BeginCommandSequence();

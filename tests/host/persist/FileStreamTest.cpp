@@ -31,6 +31,11 @@ TEST_F(FileStreamTest, WriteReplacesOnCloseAppendAddsAndReadReachesTheEnd) {
   EXPECT_EQ(read(), (std::vector<int32>{-12345, 2})) << "the old file stays until the new is whole";
   replacing->Close();
   EXPECT_EQ(read(), std::vector<int32>{3});
+  InterfacePtr<IPMStream> in(StreamUtil::CreateFileStreamRead(file));
+  uint8 run[6] = {9, 9, 9, 9, 9, 9};
+  EXPECT_EQ(in->XferByte(run, 6), 4) << "a run reads as far as the file goes";
+  EXPECT_EQ(run[3], 3);
+  EXPECT_EQ(run[4], 0) << "what the file lacks reads as zero";
 
   EXPECT_EQ(StreamUtil::CreateFileStreamRead(IDFile::FromUTF8("/missing")), nullptr);
   EXPECT_EQ(StreamUtil::CreateFileStreamRead(IDFile::FromUTF8("/")), nullptr) << "a folder";

@@ -5,7 +5,10 @@
 #include <fstream>
 
 #include "ResourceSource.h"
+#include "RsrcSpec.h"
 #include "support/TempFolder.h"
+#include "ui/Menus.h"
+#include "ui/ViewResource.h"
 
 namespace {
 
@@ -79,6 +82,31 @@ TEST(ResourceSourceTest, MistakesAreReportedWithTheirLine) {
       {"class 1\nend now\n", "2: \"end\" stands alone"},
       {"data ICO 1 \"x\"\n", "1: expected: data TYPE ID \"file\" (TYPE of four characters)"},
       {"\nstrings\n k \"v\"\n", " the strings block begun on line 2 has no \"end\""},
+      {"menu 1 2\n", "1: expected: menu ACTION CLASS \"text\""},
+      {"menu 1 2 \"a\"\nmenu 1 3 \"b\"\n", "2: menu action 1 is defined twice"},
+      {"view 1 2 0,0,9\n", "1: expected: view ID CLASS L,T,R,B \"title\""},
+      {"view 1 2 0,0,9,9 \"t\"\nend\nview 1 2 0,0,9,9 \"t\"\n", "3: view 1 is defined twice"},
+      {"view 1 2 0,0,9,9 \"t\"\n slider 3 0,0,9,9 \"s\"\n", "2: unknown widget kind \"slider\""},
+      {"view 1 2 0,0,9,9 \"t\"\n static 3 0,0,9,9\n",
+       "2: expected: static WIDGET L,T,R,B \"text\""},
+      {"view 1 2 0,0,9,9 \"t\"\n field 3 0,0,9,9 \"a\" \"b\"\n",
+       "2: expected: field WIDGET L,T,R,B \"text\""},
+      {"view 1 2 0,0,9,9 \"t\"\n list 3 0,0,9,9 item\n",
+       "2: expected: list WIDGET L,T,R,B \"item\"..."},
+      {"view 1 2 0,0,9,9 \"t\"\n check 3 9,0,9,9 \"c\"\n",
+       "2: expected: check WIDGET L,T,R,B \"text\""},
+      {"view 1 2 0,0,9,9 \"t\"\n button yes 0,0,9,9 \"b\"\n",
+       "2: expected: button WIDGET L,T,R,B \"text\""},
+      {"view 1 2 0,0,9,9 \"t\"\n panel 5 0,0,9,9 \"p\"\n  field 0x7 0,0,9,9 \"\"\n end\n"
+       " list 7 0,0,9,9\n",
+       "5: widget 7 is in the view already (line 3)"},
+      {"view 1 2 0,0,9,9 \"t\"\n panel 5 0,0,9,9 \"p\"\nend\n",
+       " the view block begun on line 1 has no \"end\""},
+      {"view 1 2 0,0,9,9 \"t\"\n"
+       " panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n"
+       " panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n"
+       " panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n",
+       "10: panels nest deeper than 8"},
   };
   for (const Case& c : cases) {
     PlugInResources r;
@@ -86,6 +114,52 @@ TEST(ResourceSourceTest, MistakesAreReportedWithTheirLine) {
     EXPECT_FALSE(ParseText(c.text, &r, &error)) << c.text;
     EXPECT_EQ(error, std::string("test.vrc:") + c.message) << c.text;
   }
+}
+
+// A view compiles to a 'VIEW' resource that decodes to its widgets, and a menu entry to a 'MENU'
+// resource; no cut of a view's bytes decodes.
+TEST(ResourceSourceTest, ViewsAndMenuEntriesBecomeDataResources) {
+  const std::string text =
+      "menu 0x182904 0x182900 \"Preferences...\"\n"
+      "view 250 0x182901 0,0,300,100 \"Title\"\n"
+      "  static 0 10,10,90,30 \"Label:\"\n"
+      "  panel 0x20 10,40,290,90 \"Group\"\n"
+      "    list 0x21 20,50,280,70 \"Off\" \"On\"\n"
+      "    button ok 20,70,80,88 \"OK\"\n"
+      "  end\n"
+      "  field 0x22 100,10,290,30 \"\\u{E9}\"\n"
+      "end\n";
+  PlugInResources r;
+  std::string error;
+  ASSERT_TRUE(ParseText(text, &r, &error)) << error;
+  ASSERT_EQ(r.data.size(), 2u);
+  EXPECT_EQ(r.data[0].type, kMenuRsrcType);
+  EXPECT_EQ(r.data[0].id, 0x182904u);
+  EXPECT_EQ(r.data[0].bytes, std::string("\x00\x29\x18\x00Preferences...", 18));
+  EXPECT_EQ(r.data[1].type, kViewRsrcType);
+  EXPECT_EQ(r.data[1].id, 250u);
+
+  ViewResource view;
+  ASSERT_TRUE(ViewResource::Decode(r.data[1].bytes, &view, &error)) << error;
+  EXPECT_EQ(view.viewClass, 0x182901u);
+  EXPECT_EQ(view.bounds, PMRect(0, 0, 300, 100));
+  EXPECT_EQ(view.title.GetUTF8String(), "Title");
+  ASSERT_EQ(view.widgets.size(), 3u);
+  const WidgetResource& panel = view.widgets[1];
+  EXPECT_EQ(panel.kind, WidgetKind::kPanel);
+  ASSERT_EQ(panel.children.size(), 2u);
+  EXPECT_EQ(panel.children[0].kind, WidgetKind::kDropDownList);
+  EXPECT_EQ(panel.children[0].id, 0x21u);
+  EXPECT_EQ(panel.children[0].texts.size(), 2u);
+  EXPECT_EQ(panel.children[1].id, kOKButtonWidgetID);
+  EXPECT_EQ(view.widgets[2].texts[0].GetUTF8String(), "\xC3\xA9");
+
+  const std::string& bytes = r.data[1].bytes;
+  for (size_t size = 0; size < bytes.size(); ++size) {
+    EXPECT_FALSE(ViewResource::Decode(bytes.substr(0, size), &view, &error)) << size;
+  }
+  EXPECT_FALSE(ViewResource::Decode(bytes + '\0', &view, &error));
+  EXPECT_EQ(error, "bytes follow the view");
 }
 
 TEST(ResourceSourceTest, FilesTogetherMustNameThePlugInOnceAndRepeatNothing) {

@@ -1,0 +1,37 @@
+// Request 1350: the user assigns or edits a page item's data frame through the Tag Data Frame
+// dialog, and the whole assignment is one undo step named after what it did.
+#include "CmdUtils.h"
+#include "dataframe/lookup/DataFrameHeaderLookup.h"
+#include "tagdata/AssignDataFrame.h"
+#include "ui/ModuleRequestFlows.h"
+#include "ui/TagDataFrameDialog.h"
+#include "ui/VantelleDialogs.h"
+
+int32 EditDataFrameRequest(const ModuleRequestParams* params) {
+  if (!params || !params->arg1) return kSuccess;
+  const UIDRef target = *static_cast<const UIDRef*>(params->arg1);
+  if (target == kInvalidUIDRef) return kSuccess;
+  TagDataFrameDialogState& state = gTagDataFrameDialogState;
+  state.target = target;
+  if (!OpenVantelleDialog(kTagDataFrameDialogViewID, IDialog::kMovableModal, kTrue)) {
+    return kSuccess;
+  }
+  if (state.outcome == kTagDataFrameDialogCancelled) return kSuccess;
+
+  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();  // null: no step, no name
+  if (sequence) {
+    PMString name, frameID;
+    sequence->SetName(CheckDataFrame(target, nullptr, nullptr, name, frameID)
+                          ? PMString("0x182900kVantelleEditDataFrameCommandKey")
+                          : PMString("0x182900kVantelleAssignDataFrameCommandKey"));
+  }
+  const ErrorCode result = AssignDataFrame(target, state.type, state.scope, state.frameID, 0,
+                                           state.name, kTrue, kFalse, kFalse, state.comment);
+  // A failed assignment is undone whole, so that the item is as it was and the result says so.
+  if (result == kSuccess) {
+    CmdUtils::EndCommandSequence(sequence);
+  } else {
+    CmdUtils::AbortCommandSequence(sequence);
+  }
+  return static_cast<int16>(result);
+}

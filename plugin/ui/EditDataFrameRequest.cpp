@@ -18,20 +18,27 @@ int32 EditDataFrameRequest(const ModuleRequestParams* params) {
   }
   if (state.outcome == kTagDataFrameDialogCancelled) return kSuccess;
 
-  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();  // null: no step, no name
-  if (sequence) {
+  // A failed assignment is undone whole, so that the item is as it was and the result says so;
+  // so is one that memory running out ends with an exception.
+  struct SequenceEnd {
+    ICommandSequence* sequence;
+    bool succeeded = false;
+    ~SequenceEnd() {
+      if (succeeded) {
+        CmdUtils::EndCommandSequence(sequence);
+      } else {
+        CmdUtils::AbortCommandSequence(sequence);
+      }
+    }
+  } end{CmdUtils::BeginCommandSequence()};  // null: no step, no name
+  if (end.sequence) {
     PMString name, frameID;
-    sequence->SetName(CheckDataFrame(target, nullptr, nullptr, name, frameID)
-                          ? PMString("0x182900kVantelleEditDataFrameCommandKey")
-                          : PMString("0x182900kVantelleAssignDataFrameCommandKey"));
+    end.sequence->SetName(CheckDataFrame(target, nullptr, nullptr, name, frameID)
+                              ? PMString("0x182900kVantelleEditDataFrameCommandKey")
+                              : PMString("0x182900kVantelleAssignDataFrameCommandKey"));
   }
   const ErrorCode result = AssignDataFrame(target, state.type, state.scope, state.frameID, 0,
                                            state.name, kTrue, kFalse, kFalse, state.comment);
-  // A failed assignment is undone whole, so that the item is as it was and the result says so.
-  if (result == kSuccess) {
-    CmdUtils::EndCommandSequence(sequence);
-  } else {
-    CmdUtils::AbortCommandSequence(sequence);
-  }
+  end.succeeded = result == kSuccess;
   return static_cast<int16>(result);
 }

@@ -58,6 +58,10 @@ const Flow kFlows[] = {
      "request 1354 A frame-id=SKU-1 type=1 name=Prices scope=1 match-name=0 match-frame-id=0 "
      "hint=1\n",
      nullptr},
+    {"dialog OK", kFrames, "dialog text 0x18291A SKU-1 select 0x182918 1 ok\nrequest 1350 A\n",
+     nullptr},
+    {"preferences OK", kFrames, "dialog ok\naction 0x182904\n",
+     "/roaming/Corbelin/Config/QRV Vantelle Module.prf"},
     {"clear", kDataFrames, "request 1351 A\n", nullptr},
     {"read entries", kDataFrames, "request 1353 B type=0\n", nullptr},
     {"describe", kDataFrames, "request 1352 A\n", nullptr},

@@ -17,7 +17,12 @@ void CommandSequence::Release() const {
 void CommandSequence::End() {
   if (fEnded) return;
   fEnded = true;
-  ChangeScope::Close(fScope, fName.IsEmpty() ? ChangeScope::DefaultStepName() : fName);
+  // No copy of the name: ending a sequence must not fail for want of memory.
+  if (fName.IsEmpty()) {
+    ChangeScope::Close(fScope, ChangeScope::DefaultStepName());
+  } else {
+    ChangeScope::Close(fScope, fName);
+  }
 }
 
 void CommandSequence::Abort() {

@@ -26,7 +26,12 @@ class Dialog : public CPMUnknown<IDialog> {
     InterfacePtr<IObserver> observer(View(), IObserver::kDefaultIID);
     if (observer) observer->AutoAttach();
     fOpen = true;
-    Host::Get().UI().DialogOpened(this);
+    try {
+      Host::Get().UI().DialogOpened(this);
+    } catch (...) {
+      Close();  // a dialog that failed to open holds nothing open
+      throw;
+    }
   }
 
   void WaitForDialog() override { Host::Get().UI().WaitFor(this); }

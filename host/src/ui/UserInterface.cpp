@@ -10,8 +10,8 @@
 #include "WidgetIDs.h"
 
 void UserInterface::DialogOpened(IDialog* dialog) {
+  fOpen.push_back(dialog);  // first: a dialog there is no room for (memory ran out) is not held
   dialog->AddRef();
-  fOpen.push_back(dialog);
   if (fUser) fUser->DialogOpened(dialog);
 }
 

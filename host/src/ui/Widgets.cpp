@@ -86,8 +86,9 @@ class PanelControlData : public CPMUnknown<IPanelControlData> {
   }
   void AddWidget(IControlView* widget) override {
     if (!widget) return;
-    widget->AddRef();
+    // Taken first: a widget the list has no room for (memory ran out) keeps no reference of ours.
     fChildren.push_back(widget);
+    widget->AddRef();
     InterfacePtr<IWidgetParent> parent(widget, IWidgetParent::kDefaultIID);
     if (parent) parent->SetParent(GetBoss());
   }

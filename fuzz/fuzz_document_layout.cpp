@@ -16,7 +16,6 @@
 #include "IPageItemUtils.h"
 #include "ISpread.h"
 #include "ISpreadList.h"
-#include "ITextFrameColumn.h"
 #include "ITextModel.h"
 #include "InterfacePtr.h"
 #include "PlugInHost.h"
@@ -28,6 +27,7 @@
 #include "document/DocumentFactory.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
+#include "text/FrameStory.h"
 
 namespace {
 
@@ -90,9 +90,7 @@ void WalkItem(IDataBase* db, UID item) {
   InterfacePtr<IHierarchy> hierarchy(db, item, IID_IHIERARCHY);
   Utils<ILayoutUtils>(IID_ILAYOUTUTILS)->GetOwnerPageUID(hierarchy);
   if (!Utils<IPageItemUtils>(IID_IPAGEITEMUTILS)->IsTextFrame(ref)) return;
-  InterfacePtr<IHierarchy> column(hierarchy->QueryChild(0));
-  InterfacePtr<ITextFrameColumn> link(column.get(), IID_ITEXTFRAMECOLUMN);
-  InterfacePtr<ITextModel> story(link->QueryTextModel());
+  InterfacePtr<ITextModel> story = FrameStory::Query(ref);
   WideString text;
   for (TextIterator it(story, 0), end(story, story->TotalLength()); it < end; ++it) {
     text.AppendUTF32TextChar(*it);

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "IPMStream.h"
-#include "tagdata/MemBlockStream.h"
+#include "dataframe/memory/MemBlockStream.h"
 
 MemBlock PrefsDataBlock::Copy() const {
   if (!fBlock || fSize == kNoData) return nullptr;

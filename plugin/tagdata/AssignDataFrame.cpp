@@ -8,6 +8,7 @@
 #include "display/DataFrameAdornments.h"
 #include "display/KTDGraphicHelper.h"
 #include "display/PageItemAttributes.h"
+#include "frame/host/FrameStory.h"
 #include "tagdata/DataFrameComposer.h"
 #include "tagdata/DataFrameMarker.h"
 #include "tagdata/DataFrameVocabulary.h"
@@ -79,8 +80,7 @@ ErrorCode AssignDataFrame(const UIDRef& target, DataFrameType type, DataFrameSco
   ClearFrameText(target);
   const WideString text =
       ComposeDataFrameText(type, scope, name, matchFrameID, matchGroup, matchName, entryHint);
-  const UIDRef story = FindFrameStory(target);
-  InterfacePtr<ITextModel> model(story, IID_ITEXTMODEL);
-  if (story == kInvalidUIDRef || !model) return percentage;
+  InterfacePtr<ITextModel> model = QueryFrameStory(target);
+  if (!model) return percentage;
   return InsertWithTextOptionOff(target.GetDataBase(), model, text);
 }

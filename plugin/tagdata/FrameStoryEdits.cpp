@@ -8,30 +8,15 @@
 #include "IBoolData.h"
 #include "IDataBase.h"
 #include "IDocument.h"
-#include "IHierarchy.h"
-#include "ITextFrameColumn.h"
 #include "ITextModel.h"
 #include "ITextModelCmds.h"
 #include "ITextOptions.h"
 #include "IUIDData.h"
-#include "dataframe/lookup/HostUtilities.h"
-
-UIDRef FindFrameStory(const UIDRef& frame) {
-  InterfacePtr<IHierarchy> hierarchy(frame, IID_IHIERARCHY);
-  if (!hierarchy || hierarchy->GetChildCount() < 1) return kInvalidUIDRef;
-  InterfacePtr<IHierarchy> child(hierarchy->QueryChild(0));
-  InterfacePtr<ITextFrameColumn> column(child.get(), IID_ITEXTFRAMECOLUMN);
-  InterfacePtr<ITextModel> story(column ? column->QueryTextModel() : nullptr);
-  return story ? ::GetUIDRef(story.get()) : kInvalidUIDRef;
-}
+#include "frame/host/FrameStory.h"
 
 void ClearFrameText(const UIDRef& target) {
-  InterfacePtr<IPageItemUtils> utils = QueryUtility<IPageItemUtils>();
-  if (!utils || !utils->IsTextFrame(target)) return;
-  const UIDRef story = FindFrameStory(target);
-  if (story == kInvalidUIDRef) return;
-  InterfacePtr<ITextModel> model(story, IID_ITEXTMODEL);
-  InterfacePtr<ITextModelCmds> commands(story, IID_ITEXTMODELCMDS);
+  InterfacePtr<ITextModel> model = QueryFrameStory(target);
+  InterfacePtr<ITextModelCmds> commands(model.get(), IID_ITEXTMODELCMDS);
   if (!model || !commands) return;
   InterfacePtr<ICommand> deletion(commands->DeleteCmd(0, model->TotalLength() - 1, nullptr));
   if (deletion) CmdUtils::ProcessCommand(deletion);

@@ -10,10 +10,6 @@
 class IDocument;
 class ITextModel;
 
-// The story of a frame: the object that the frame's first hierarchy child links it to;
-// kInvalidUIDRef when the frame has no child or the child links to no story.
-UIDRef FindFrameStory(const UIDRef& frame);
-
 // Deletes the whole text of a text frame's story but its final character. Anything that is not
 // a text frame with a story is left alone.
 void ClearFrameText(const UIDRef& target);

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "IPMStream.h"
+#include "dataframe/memory/MemBlockStream.h"
 #include "frame/ImplementationRegistration.h"
 #include "frame/VantelleID.h"
-#include "tagdata/MemBlockStream.h"
 
 void VantelleFrameTagDataPersist::SetTransientText(const PMString& text) {
   if (text == fTransientText) return;

@@ -2,9 +2,6 @@
 #include <boost/make_shared.hpp>
 
 #include "CmdUtils.h"
-#include "IHierarchy.h"
-#include "IPageItemUtils.h"
-#include "ITextFrameColumn.h"
 #include "ITextModel.h"
 #include "ITextModelCmds.h"
 #include "InterfacePtr.h"
@@ -12,25 +9,14 @@
 #include "SessionCommand.h"
 #include "SessionFormat.h"
 #include "SessionValues.h"
-#include "UtilsBoss.h"
+#include "text/FrameStory.h"
 
 namespace {
-
-// The story of a text frame, or null for an item that has none.
-InterfacePtr<ITextModel> QueryStory(const UIDRef& item) {
-  InterfacePtr<IPageItemUtils> utils(
-      static_cast<IPageItemUtils*>(UtilsBoss::QueryUtils(IID_IPAGEITEMUTILS)));
-  if (!utils || !utils->IsTextFrame(item)) return InterfacePtr<ITextModel>();
-  InterfacePtr<IHierarchy> frame(item, IID_IHIERARCHY);
-  InterfacePtr<IHierarchy> column(frame->QueryChild(0));
-  InterfacePtr<ITextFrameColumn> link(column.get(), IID_ITEXTFRAMECOLUMN);
-  return InterfacePtr<ITextModel>(link ? link->QueryTextModel() : nullptr);
-}
 
 // Inserts the text before the story's final character through the story's insert command.
 void Type(ScriptSession& session, const SessionCall& call) {
   const std::string& name = call.Arg(0);
-  InterfacePtr<ITextModel> story = QueryStory(session.FindItem(name));
+  InterfacePtr<ITextModel> story = FrameStory::Query(session.FindItem(name));
   if (!story) throw ScriptError(name + " has no story");
   InterfacePtr<ITextModelCmds> commands(story.get(), IID_ITEXTMODELCMDS);
   auto text = boost::make_shared<WideString>(ToWideString(call.Arg(1)));
@@ -44,7 +30,7 @@ void Type(ScriptSession& session, const SessionCall& call) {
 // Prints the story without its final character.
 void Text(ScriptSession& session, const SessionCall& call) {
   const std::string& name = call.Arg(0);
-  InterfacePtr<ITextModel> story = QueryStory(session.FindItem(name));
+  InterfacePtr<ITextModel> story = FrameStory::Query(session.FindItem(name));
   session.Out() << "text " << ScriptWordText(name) << ' ';
   if (!story) {
     session.Out() << "none\n";

@@ -8,10 +8,10 @@
 #include "IItemOwnerUtils.h"
 #include "ILayoutUtils.h"
 #include "IPageItemUtils.h"
-#include "ITextFrameColumn.h"
 #include "InterfacePtr.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "objectmodel/HostFactory.h"
+#include "text/FrameStory.h"
 
 namespace {
 
@@ -60,12 +60,7 @@ class PageItemUtils : public CPMUnknown<IPageItemUtils> {
   explicit PageItemUtils(IPMUnknown* boss) : CPMUnknown(boss) {}
 
   bool16 IsTextFrame(const UIDRef& item) const override {
-    IDataBase* db = item.GetDataBase();
-    if (!db || db->GetClass(item.GetUID()) != kFrameItemBoss) return kFalse;
-    InterfacePtr<IHierarchy> hierarchy(item, IID_IHIERARCHY);
-    InterfacePtr<IHierarchy> first(hierarchy ? hierarchy->QueryChild(0) : nullptr);
-    InterfacePtr<ITextFrameColumn> column(first.get(), IID_ITEXTFRAMECOLUMN);
-    return column && db->IsValidUID(column->GetTextModelUID()) ? kTrue : kFalse;
+    return FrameStory::Query(item) ? kTrue : kFalse;
   }
 
   bool16 HasChildrenToVisit(const UIDRef& item) const override {

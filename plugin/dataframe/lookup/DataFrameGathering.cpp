@@ -3,13 +3,16 @@
 #include <vector>
 
 #include "IDataBase.h"
+#include "IItemOwnerUtils.h"
+#include "ILayoutUtils.h"
+#include "IPageItemUtils.h"
 #include "IDocument.h"
 #include "IHierarchy.h"
 #include "IPageList.h"
 #include "ISpread.h"
 #include "ISpreadList.h"
 #include "dataframe/lookup/DataFrameHeaderLookup.h"
-#include "dataframe/lookup/HostUtilities.h"
+#include "frame/host/HostUtilities.h"
 #include "tagdata/DataFrameMarker.h"
 #include "tagdata/TagRecordSource.h"
 

@@ -2,25 +2,9 @@
 
 #include <algorithm>
 
-#include "IHierarchy.h"
-#include "ITextFrameColumn.h"
-#include "ITextModel.h"
 #include "TextIterator.h"
 #include "WideString.h"
-#include "dataframe/lookup/HostUtilities.h"
-
-namespace {
-
-InterfacePtr<ITextModel> QueryFrameStory(const UIDRef& frame) {
-  InterfacePtr<IPageItemUtils> utils = QueryUtility<IPageItemUtils>();
-  if (!utils || !utils->IsTextFrame(frame)) return InterfacePtr<ITextModel>();
-  InterfacePtr<IHierarchy> hierarchy(frame, IID_IHIERARCHY);
-  InterfacePtr<IHierarchy> column(hierarchy ? hierarchy->QueryChild(0) : nullptr);
-  InterfacePtr<ITextFrameColumn> link(column.get(), IID_ITEXTFRAMECOLUMN);
-  return InterfacePtr<ITextModel>(link ? link->QueryTextModel() : nullptr);
-}
-
-}  // namespace
+#include "frame/host/FrameStory.h"
 
 void ReadFrameStoryText(const UIDRef& frame, PMString& text, int32 start, int32 count) {
   text.Clear();

@@ -4,6 +4,7 @@
 
 #include "DocumentFixture.h"
 #include "IGeometry.h"
+#include "ITextFrameColumn.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
 #include "persist/DocumentFormat.h"

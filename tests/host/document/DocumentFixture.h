@@ -10,13 +10,13 @@
 #include "IPageList.h"
 #include "ISpread.h"
 #include "ISpreadList.h"
-#include "ITextFrameColumn.h"
 #include "ITextModel.h"
 #include "InterfacePtr.h"
 #include "database/Database.h"
 #include "document/DocumentFactory.h"
 #include "document/LayoutCommands.h"
 #include "support/HostTest.h"
+#include "text/FrameStory.h"
 
 class DocumentFixture : public HostTest {
  public:
@@ -61,12 +61,7 @@ class DocumentFixture : public HostTest {
   }
 
   // The story a text frame shows; null for other items.
-  InterfacePtr<ITextModel> Story(UID frame) const {
-    InterfacePtr<IHierarchy> hierarchy(DB(), frame, IID_IHIERARCHY);
-    InterfacePtr<IHierarchy> column(hierarchy->QueryChild(0));
-    InterfacePtr<ITextFrameColumn> link(column.get(), IID_ITEXTFRAMECOLUMN);
-    return InterfacePtr<ITextModel>(link ? link->QueryTextModel() : nullptr);
-  }
+  InterfacePtr<ITextModel> Story(UID frame) const { return FrameStory::Query(Ref(frame)); }
 
   // The items of a page as the spread lists them, by name.
   std::string ItemsOnPage(int32 spreadIndex, int32 pageIndex, bool16 includePage = kFalse,

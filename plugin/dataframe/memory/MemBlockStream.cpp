@@ -1,4 +1,4 @@
-#include "tagdata/MemBlockStream.h"
+#include "dataframe/memory/MemBlockStream.h"
 
 #include <algorithm>
 #include <cstring>

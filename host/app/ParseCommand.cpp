@@ -207,7 +207,7 @@ int RunParseCommand(const CommandArgs& args) {
   ReadHeaderAttributes(text, &header.type, &header.scope, header.name);
   if (options.typeGiven) header.type = options.type;
 
-  PMString body = ExtractDataFrameBody(text);
+  PMString body = text.Substring(DataFrameBodyStart(text));
   MemBlock block = nullptr;
   uint32 size = 0;
   ParseDataFrameEntries(body, header.type, &block, &size);

@@ -79,6 +79,11 @@ bool16 ReadTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock* d
   return FindTagRecord(list.get(), key, data, length);
 }
 
+bool16 HasItemTagRecord(const UIDRef& item, uint32 key) {
+  InterfacePtr<IVantelleFrameTagData> tagData(item);
+  return tagData && FindTagRecord(tagData->GetRecordList(), key, nullptr, nullptr);
+}
+
 bool16 WriteTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock data,
                       uint32 length) {
   if (source != kTagRecordSourceDocument && source != kTagRecordSourceItem) return kFalse;

@@ -16,6 +16,10 @@ constexpr int32 kTagRecordSourceItem = 1;      // the target names a page item
 bool16 ReadTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock* data,
                      uint32* length);
 
+// Whether the page item's own list holds a record with the key: a look into the stored list,
+// nothing copied. False for an item without tag data or with an invalid list.
+bool16 HasItemTagRecord(const UIDRef& item, uint32 key);
+
 // Replaces the key's record by length bytes of data; null data deletes it. For sources 0 and 1
 // the data block passes to this call and is freed on every path; a length beyond the block's
 // size answers false. A page item's list changes through the undoable set-data command, whose

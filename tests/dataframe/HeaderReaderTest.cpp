@@ -123,7 +123,7 @@ TEST(HeaderReaderTest, StraightenedHeaderIsReadWithItsName) {
   EXPECT_EQ(type, 0);
   EXPECT_EQ(scope, 1);
   EXPECT_EQ(name, PMString("A"));
-  EXPECT_EQ(ExtractDataFrameBody(text).GetUTF8String(), "\rK:\"q\"");
+  EXPECT_EQ(text.Substring(DataFrameBodyStart(text)).GetUTF8String(), "\rK:\"q\"");
 }
 
 TEST(HeaderReaderTest, BodyIsTheTextAfterTheHeadersCloser) {
@@ -142,7 +142,8 @@ TEST(HeaderReaderTest, BodyIsTheTextAfterTheHeadersCloser) {
       {"", ""},
   };
   for (const auto& c : kCases) {
-    EXPECT_EQ(ExtractDataFrameBody(PMString(c.text)).GetUTF8String(), c.body) << c.text;
+    const PMString text(c.text);
+    EXPECT_EQ(text.Substring(DataFrameBodyStart(text)).GetUTF8String(), c.body) << c.text;
   }
 }
 

@@ -1,17 +1,12 @@
 #include "dataframe/lookup/DataFrameEntries.h"
 
-#include "dataframe/lookup/DataFrameGathering.h"
-#include "dataframe/lookup/FrameStoryText.h"
 #include "dataframe/parser/EntryParser.h"
 #include "dataframe/parser/HeaderReader.h"
 
-void AppendDataFrameBodies(const UIDList& list, PMString& text) {
-  PMString story;
-  for (int32 i = 0; i < list.Length(); ++i) {
-    ReadFrameStoryText(list.GetRef(i), story, 0, 0);
-    if (story.IsEmpty()) continue;
-    StraightenQuotes(story);
-    text.Append(ExtractDataFrameBody(story));
+void AppendDataFrameBodies(const std::vector<GatheredDataFrame>& bucket, PMString& text) {
+  for (const GatheredDataFrame& frame : bucket) {
+    const std::u16string& story = frame.text.GetUTF16();
+    text.GetUTF16Mutable().append(story, static_cast<size_t>(DataFrameBodyStart(frame.text)));
   }
 }
 
@@ -21,12 +16,10 @@ ErrorCode GetDataFrameEntries(const UIDRef& target, DataFrameType type, MemBlock
   if (size) *size = 0;
   if (target == kInvalidUIDRef) return kFailure;
 
-  IDataBase* db = target.GetDataBase();
-  UIDList documentBucket(db), spreadBucket(db), pageBucket(db), fourthBucket(db);
-  GatherDataFrames(target, type, documentBucket, spreadBucket, pageBucket, fourthBucket);
-
+  DataFrameBuckets buckets;
+  GatherDataFrames(target, type, buckets);
   PMString text;
-  for (const UIDList* bucket : {&documentBucket, &spreadBucket, &pageBucket, &fourthBucket}) {
+  for (const auto* bucket : {&buckets.document, &buckets.spread, &buckets.page}) {
     AppendDataFrameBodies(*bucket, text);
   }
   ParseDataFrameEntries(text, type, block, size);

@@ -2,15 +2,15 @@
 #pragma once
 
 #include "PMString.h"
-#include "UIDList.h"
 #include "UIDRef.h"
 #include "dataframe/DataFrameTypes.h"
+#include "dataframe/lookup/DataFrameGathering.h"
 #include "dataframe/memory/MemBlocks.h"
 
-// Appends to text the body of each frame of the list, in order: its story text with quotes
-// straightened, less the header (everything up to the first "/>" after the first "<dataframe";
-// the whole text when either is missing). Frames with empty text add nothing.
-void AppendDataFrameBodies(const UIDList& list, PMString& text);
+// Appends to text the body of each data frame of the bucket, in order: its text less the header
+// (everything up to the first "/>" after the first "<dataframe"; the whole text when either is
+// missing).
+void AppendDataFrameBodies(const std::vector<GatheredDataFrame>& bucket, PMString& text);
 
 // Gathers the data frames of the type that apply to the target and parses their bodies, document
 // scope first, then spread, then page scope, into a new DataFrameEntryBlock. The given outputs

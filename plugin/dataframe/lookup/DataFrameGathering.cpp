@@ -3,15 +3,16 @@
 #include <vector>
 
 #include "IDataBase.h"
+#include "IDocument.h"
+#include "IHierarchy.h"
 #include "IItemOwnerUtils.h"
 #include "ILayoutUtils.h"
 #include "IPageItemUtils.h"
-#include "IDocument.h"
-#include "IHierarchy.h"
 #include "IPageList.h"
 #include "ISpread.h"
 #include "ISpreadList.h"
 #include "dataframe/lookup/DataFrameHeaderLookup.h"
+#include "dataframe/parser/HeaderReader.h"
 #include "frame/host/HostUtilities.h"
 #include "tagdata/DataFrameMarker.h"
 #include "tagdata/TagRecordSource.h"
@@ -43,15 +44,6 @@ int32 SpreadIndexOfPage(ISpreadList* spreads, IDataBase* db, UID page) {
     }
   }
   return -1;
-}
-
-bool16 HasDataFrameMarker(const UIDRef& item) {
-  MemBlock payload = nullptr;
-  if (!ReadTagRecord(item, kTagRecordSourceItem, kDataFrameMarkerKey, &payload, nullptr)) {
-    return kFalse;
-  }
-  FreeMemBlock(payload);
-  return kTrue;
 }
 
 // Appends the frames among the item's hierarchy children to the list; groups among them are
@@ -122,8 +114,7 @@ void FlattenGroupInto(const UIDRef& group, UIDList& list) {
   }
 }
 
-void GatherDataFrames(const UIDRef& target, DataFrameType type, UIDList& documentBucket,
-                      UIDList& spreadBucket, UIDList& pageBucket, UIDList& /*fourthBucket*/) {
+void GatherDataFrames(const UIDRef& target, DataFrameType type, DataFrameBuckets& buckets) {
   UID targetPage = kInvalidUID;
   int32 targetSpread = -1;
   LocateTargetPage(target, targetPage, targetSpread);
@@ -137,6 +128,8 @@ void GatherDataFrames(const UIDRef& target, DataFrameType type, UIDList& documen
   InterfacePtr<IPageItemUtils> itemUtils = QueryUtility<IPageItemUtils>();
 
   UIDList work(db);
+  PMString text;
+  PMString name;
   const int32 spreadCount = spreads->GetSpreadCount();
   for (int32 i = 0; i < spreadCount; ++i) {
     InterfacePtr<ISpread> spread(db, spreads->GetNthSpreadUID(i), IID_ISPREAD);
@@ -149,20 +142,19 @@ void GatherDataFrames(const UIDRef& target, DataFrameType type, UIDList& documen
       for (int32 k = 0; k < work.Length(); ++k) {
         const UIDRef item = work.GetRef(k);
         if (itemUtils && itemUtils->HasChildrenToVisit(item)) AppendMembers(item, work);
-        if (!HasDataFrameMarker(item)) continue;
+        if (!HasItemTagRecord(item, kDataFrameMarkerKey)) continue;
 
         DataFrameType itemType = kDataFrameTypeUnknown;
         DataFrameScope itemScope = kDataFrameScopeUnknown;
-        PMString name;
-        ReadDataFrameHeader(item, &itemType, &itemScope, name);
+        ReadStraightenedStory(item, text);
+        if (!text.IsEmpty()) ReadHeaderAttributes(text, &itemType, &itemScope, name);
         if (itemType != type) continue;
-        if (itemScope == kDataFrameScopeDocument) {
-          documentBucket.Append(item.GetUID());
-        } else if (itemScope == kDataFrameScopeSpread && i == targetSpread) {
-          spreadBucket.Append(item.GetUID());
-        } else if (itemScope == kDataFrameScopePage && page == targetPage) {
-          pageBucket.Append(item.GetUID());
-        }
+        std::vector<GatheredDataFrame>* bucket =
+            itemScope == kDataFrameScopeDocument                      ? &buckets.document
+            : itemScope == kDataFrameScopeSpread && i == targetSpread ? &buckets.spread
+            : itemScope == kDataFrameScopePage && page == targetPage  ? &buckets.page
+                                                                      : nullptr;
+        if (bucket) bucket->push_back({item.GetUID(), std::move(text)});
       }
       work.Clear();
     }

@@ -1,6 +1,9 @@
 // The document walk: which data frames of a type apply to a target page item, by scope.
 #pragma once
 
+#include <vector>
+
+#include "PMString.h"
 #include "UIDList.h"
 #include "UIDRef.h"
 #include "dataframe/DataFrameTypes.h"
@@ -14,11 +17,23 @@ void LocateTargetPage(const UIDRef& target, UID& page, int32& spreadIndex);
 // are neither frames nor groups are left out.
 void FlattenGroupInto(const UIDRef& group, UIDList& list);
 
-// Appends to the buckets the data frames of the type (page items that carry the data frame
-// marker and whose header names the type) that apply to the target: document scope to the
-// document bucket, spread scope on the target's spread to the spread bucket, page scope on the
-// target's page to the page bucket. Frames of other scopes go nowhere; the fourth bucket stays
-// as it is. Within a bucket frames stand in spread order, then page order, then in the order the
-// page lists its items, the frames inside groups after them.
-void GatherDataFrames(const UIDRef& target, DataFrameType type, UIDList& documentBucket,
-                      UIDList& spreadBucket, UIDList& pageBucket, UIDList& fourthBucket);
+// A data frame the walk found, with its story text as the walk read it (quotes straightened):
+// its header was read from this text, and its body is taken from it, so each story is read once.
+struct GatheredDataFrame {
+  UID frame;
+  PMString text;
+};
+
+// The data frames of the type (page items that carry the data frame marker and whose header names
+// the type) that apply to a target, by scope: document scope, spread scope on the target's
+// spread, page scope on the target's page. Frames of other scopes go nowhere. Within a bucket
+// frames stand in spread order, then page order, then in the order the page lists its items, the
+// frames inside groups after them.
+struct DataFrameBuckets {
+  std::vector<GatheredDataFrame> document;
+  std::vector<GatheredDataFrame> spread;
+  std::vector<GatheredDataFrame> page;
+};
+
+// Appends the data frames that apply to the target to the buckets.
+void GatherDataFrames(const UIDRef& target, DataFrameType type, DataFrameBuckets& buckets);

@@ -5,6 +5,11 @@
 #include "tagdata/DataFrameMarker.h"
 #include "tagdata/TagRecordSource.h"
 
+void ReadStraightenedStory(const UIDRef& frame, PMString& text) {
+  ReadFrameStoryText(frame, text, 0, 0);
+  StraightenQuotes(text);
+}
+
 bool16 ReadDataFrameHeader(const UIDRef& frame, DataFrameType* type, DataFrameScope* scope,
                            PMString& name) {
   if (frame == kInvalidUIDRef) return kTrue;
@@ -13,9 +18,8 @@ bool16 ReadDataFrameHeader(const UIDRef& frame, DataFrameType* type, DataFrameSc
   if (!type && !scope) return kTrue;
 
   PMString text;
-  ReadFrameStoryText(frame, text, 0, 0);
+  ReadStraightenedStory(frame, text);
   if (text.IsEmpty()) return kTrue;
-  StraightenQuotes(text);
   ReadHeaderAttributes(text, type, scope, name);
   return kTrue;
 }

@@ -5,6 +5,10 @@
 #include "UIDRef.h"
 #include "dataframe/DataFrameTypes.h"
 
+// Replaces text by the frame's whole story but its final character, with its typographic closing
+// quotes straightened: the text that a data frame's header and body are read from.
+void ReadStraightenedStory(const UIDRef& frame, PMString& text);
+
 // Reads type, scope and name from the header of the frame's story text. Always answers 1. For the
 // invalid reference nothing is touched. Otherwise the given type and scope are set to -1 first;
 // when neither is asked for (both null) the name is not read. An empty story leaves type and

@@ -58,10 +58,9 @@ void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameSc
   }
 }
 
-PMString ExtractDataFrameBody(const PMString& text) {
+int32 DataFrameBodyStart(const PMString& text) {
   const PMString closer(kDataFrameHeaderCloser);
   int32 opener = text.IndexOfString(PMString(kDataFrameHeaderOpener));
   int32 headerEnd = opener < 0 ? -1 : text.IndexOfString(closer, opener);
-  if (headerEnd < 0) return text;
-  return text.Substring(headerEnd + closer.CharCount());
+  return headerEnd < 0 ? 0 : headerEnd + closer.CharCount();
 }

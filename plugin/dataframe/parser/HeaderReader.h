@@ -16,6 +16,6 @@ void StraightenQuotes(PMString& text);
 void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameScope* scope,
                           PMString& name);
 
-// The text after the first "/>" that follows the first "<dataframe"; the whole text when either
-// is missing.
-PMString ExtractDataFrameBody(const PMString& text);
+// Where the body begins: after the first "/>" that follows the first "<dataframe"; at 0, the
+// whole text, when either is missing.
+int32 DataFrameBodyStart(const PMString& text);

@@ -15,11 +15,15 @@ class DataFrameTextTest : public CatalogueFixture {
     ReadFrameStoryText(Ref(frame), text, start, count);
     return text.GetUTF8String();
   }
+  // The bodies of the frames as a bucket of the walk holds them.
   std::string Bodies(std::initializer_list<UID> frames) const {
-    UIDList list(DB());
-    for (UID uid : frames) list.Append(uid);
+    std::vector<GatheredDataFrame> bucket;
+    for (UID uid : frames) {
+      bucket.push_back({uid, PMString()});
+      ReadStraightenedStory(Ref(uid), bucket.back().text);
+    }
     PMString text("before|");
-    AppendDataFrameBodies(list, text);
+    AppendDataFrameBodies(bucket, text);
     return text.GetUTF8String();
   }
 };

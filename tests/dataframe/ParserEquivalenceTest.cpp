@@ -1,15 +1,13 @@
-// The parser's linear operations against the direct transcription of the algorithms, over many
+// The parser against the direct transcription of the algorithms, over many
 // generated texts built from the pieces where the rules have their traps: comment openers and
 // closers that a cut can join, separators and escapes, every kind of line break, white space,
 // characters outside Mac Roman, surrogates and NULs.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <random>
 
 #include "dataframe/DataFrameTestSupport.h"
 #include "dataframe/ReferenceParser.h"
-#include "dataframe/parser/EntryLines.h"
 #include "dataframe/parser/EntryParser.h"
 #include "support/HostTest.h"
 
@@ -61,57 +59,6 @@ TEST_F(ParserEquivalenceTest, BlockAndRemainingTextMatchTheDirectAlgorithm) {
 
     ASSERT_EQ(Hex(actual), Hex(expected)) << ::testing::PrintToString(text.GetUTF16());
     ASSERT_EQ(actualText, expectedText) << ::testing::PrintToString(text.GetUTF16());
-  }
-}
-
-TEST_F(ParserEquivalenceTest, LinesAndCursorsMatchTheDirectAlgorithm) {
-  Generator generate(7);
-  for (int i = 0; i < 5000; ++i) {
-    const PMString text = generate.Text(30);
-    int32 cursor = static_cast<int32>(generate.Below(static_cast<size_t>(text.CharCount()) + 3));
-    int32 expectedCursor = cursor;
-    for (;;) {
-      std::unique_ptr<PMString> line(NextEntryLine(text, cursor));
-      std::unique_ptr<PMString> expected(Reference::NextEntryLine(text, expectedCursor));
-      ASSERT_EQ(line != nullptr, expected != nullptr) << ::testing::PrintToString(text.GetUTF16());
-      if (!line) break;
-      ASSERT_EQ(*line, *expected);
-      ASSERT_EQ(cursor, expectedCursor);
-    }
-  }
-}
-
-TEST_F(ParserEquivalenceTest, SplitsMatchTheDirectAlgorithm) {
-  Generator generate(11);
-  for (int i = 0; i < 5000; ++i) {
-    const PMString line = generate.Text(20);
-    PMString label, value, expectedLabel, expectedValue;
-    SplitEntryLine(line, label, value);
-    Reference::SplitEntryLine(line, expectedLabel, expectedValue);
-    ASSERT_EQ(label, expectedLabel) << ::testing::PrintToString(line.GetUTF16());
-    ASSERT_EQ(value, expectedValue) << ::testing::PrintToString(line.GetUTF16());
-  }
-}
-
-TEST_F(ParserEquivalenceTest, EscapeRemovalMatchesTheDirectAlgorithmForAnyBounds) {
-  Generator generate(13);
-  const PMString escapes[] = {PMString("\\"), PMString("<<"), PMString("-"), PMString("")};
-  const PMString separators[] = {PMString(":"), PMString(","), PMString("->"), PMString("")};
-  for (int i = 0; i < 20000; ++i) {
-    const PMString original = generate.Text(25);
-    const PMString& escape = escapes[generate.Below(std::size(escapes))];
-    const PMString& separator = separators[generate.Below(std::size(separators))];
-    const int32 span = original.CharCount() + 4;
-    const auto start = static_cast<int32>(generate.Below(static_cast<size_t>(span))) - 2;
-    const auto end = static_cast<int32>(generate.Below(static_cast<size_t>(span))) - 2;
-    PMString actual = original;
-    PMString expected = original;
-    int32 count = RemoveSeparatorEscapes(actual, escape, separator, start, end);
-    int32 expectedCount =
-        Reference::RemoveSeparatorEscapes(expected, escape, separator, start, end);
-    ASSERT_EQ(actual, expected) << ::testing::PrintToString(original.GetUTF16()) << " " << start
-                                << ".." << end;
-    ASSERT_EQ(count, expectedCount);
   }
 }
 

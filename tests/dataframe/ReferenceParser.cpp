@@ -2,8 +2,11 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace Reference {
+
+namespace {
 
 void CutComments(PMString& text) {
   for (int32 p = text.IndexOfString("<!--"); p >= 0; p = text.IndexOfString("<!--")) {
@@ -37,15 +40,14 @@ PMString* NextEntryLine(const PMString& text, int32& cursor) {
   }
 }
 
-namespace {
-
 int32 FindUnescaped(const PMString& line, const PMString& separator) {
   int32 p = line.IndexOfString(separator);
   while (p > 0 && line[p - 1] == '\\') p = line.IndexOfString(separator, p + 1);
   return p;
 }
 
-}  // namespace
+int32 RemoveSeparatorEscapes(PMString& string, const PMString& escape, const PMString& separator,
+                             int32 start, int32 end);
 
 void SplitEntryLine(const PMString& line, PMString& label, PMString& value) {
   int32 p = FindUnescaped(line, ":");
@@ -77,8 +79,6 @@ int32 RemoveSeparatorEscapes(PMString& string, const PMString& escape, const PMS
   }
   return count;
 }
-
-namespace {
 
 // The 8-bit C string of a text and its length up to the NUL, as GetCString gives it.
 std::string CString(const PMString& text) {

@@ -5,17 +5,11 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "PMString.h"
 
 namespace Reference {
 
-void CutComments(PMString& text);
-PMString* NextEntryLine(const PMString& text, int32& cursor);
-void SplitEntryLine(const PMString& line, PMString& label, PMString& value);
-int32 RemoveSeparatorEscapes(PMString& string, const PMString& escape, const PMString& separator,
-                             int32 start, int32 end);
 // The whole parse; the block's bytes, or nothing when the head could not be had.
 std::string ParseDataFrameEntries(PMString& text, int16 type);
 

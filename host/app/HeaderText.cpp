@@ -1,8 +1,8 @@
 #include "HeaderText.h"
 
-#include "JsonText.h"
+#include "text/OutputText.h"
 
 std::string HeaderText(DataFrameType type, DataFrameScope scope, const PMString& name) {
   return "type=" + std::to_string(type) + " scope=" + std::to_string(scope) +
-         " name=" + JsonQuoted(name.GetUTF8String());
+         " name=" + JsonQuote(name.GetUTF8String());
 }

@@ -9,9 +9,9 @@
 #include "CommandInput.h"
 #include "Commands.h"
 #include "HeaderText.h"
-#include "JsonText.h"
 #include "ToolSession.h"
 #include "dataframe/parser/DataFrameParser.h"
+#include "text/OutputText.h"
 
 namespace {
 
@@ -171,11 +171,11 @@ std::string TsvText(const DataFrameHeader& header, const std::vector<Entry>& ent
 std::string JsonText(const DataFrameHeader& header, const std::vector<Entry>& entries) {
   std::string out = "{\"type\":" + std::to_string(header.type) +
                     ",\"scope\":" + std::to_string(header.scope) +
-                    ",\"name\":" + JsonQuoted(header.name.GetUTF8String()) + ",\"entries\":[";
+                    ",\"name\":" + JsonQuote(header.name.GetUTF8String()) + ",\"entries\":[";
   for (size_t i = 0; i < entries.size(); ++i) {
     if (i != 0) out.push_back(',');
-    out += "{\"label\":" + JsonQuoted(entries[i].label) +
-           ",\"value\":" + JsonQuoted(entries[i].value) + "}";
+    out += "{\"label\":" + JsonQuote(entries[i].label) +
+           ",\"value\":" + JsonQuote(entries[i].value) + "}";
   }
   out += "]}\n";
   return out;

@@ -8,6 +8,7 @@
 #include "app/Host.h"
 #include "platform/EnvFiles.h"
 #include "platform/Platform.h"
+#include "text/OutputText.h"
 
 namespace {
 

@@ -83,7 +83,7 @@ void Settings(ScriptSession& session, const SessionCall&) {
     bytes.append(reinterpret_cast<const char*>(chunk), static_cast<size_t>(read));
   }
   session.Out() << "settings " << JsonQuote(ShownPath(file)) << ' '
-                << (in ? HexBytes(bytes.data(), bytes.size()) : "-") << '\n';
+                << (in ? HexText(bytes.data(), bytes.size()) : "-") << '\n';
 }
 
 SessionCommandRegistrar gCommands({

@@ -5,13 +5,8 @@
 #include <cstdint>
 #include <string>
 
-// A UTF-16 text as a JSON string in double quotes: " and \ escaped, control characters and DEL
-// as \n \r \t or \u00XX, other characters as UTF-8, an unpaired surrogate as \uXXXX.
-std::string JsonQuote(const std::u16string& text);
-std::string JsonQuote(const std::string& utf8);
+#include "text/OutputText.h"
 
-// Bytes as uppercase hexadecimal digits without separators.
-std::string HexBytes(const void* bytes, size_t size);
 // An identifier as "0x" and uppercase hexadecimal digits: 0x18291A.
 std::string HexID(uint32_t id);
 

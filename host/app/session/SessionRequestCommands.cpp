@@ -1,28 +1,30 @@
 // Session command that sends the plug-in's module service a numbered request, laid out as
-// another plug-in lays it out (IVantelleModule.h): request.
+// another plug-in lays it out (VantelleModuleClient.h): request.
 //
 //   request 1352 NAME           describe NAME's data frame
 //   request 1353 NAME type=T    read the entries of type T that apply to NAME
-//   request 1354 NAME …         assign a data frame (SessionAssignRequest.h)
+//   request 1354 NAME frame-id=S type=T name=S scope=C match-name=B match-frame-id=B hint=B
+//                               assign a data frame without a dialog; T, C and B are 16-bit whole
+//                               numbers, passed to the module as they stand
 //   request N [NAME]            any other selector, NAME (if given) as the target
 #include <charconv>
 #include <limits>
 #include <new>
 
-#include "CreateObject.h"
-#include "IVantelleModule.h"
-#include "InterfacePtr.h"
-#include "PMString.h"
 #include "ScriptSession.h"
-#include "SessionAssignRequest.h"
 #include "SessionBlock.h"
 #include "SessionCommand.h"
 #include "SessionFormat.h"
+#include "SessionValues.h"
+#include "VantelleModuleClient.h"
 #include "app/Host.h"
 
 namespace {
 
-typedef uint8 Str255[256];
+#define kAssignUsage \
+  "request 1354 NAME frame-id=S type=T name=S scope=C match-name=B match-frame-id=B hint=B"
+constexpr const char* kAssignOptions[] = {"frame-id",   "name",           "scope",
+                                          "match-name", "match-frame-id", "hint"};
 
 template <class Integer>
 Integer ParseInteger(const std::string& text, const std::string& what) {
@@ -37,40 +39,23 @@ Integer ParseInteger(const std::string& text, const std::string& what) {
   return value;
 }
 
-InterfacePtr<IVantelleModule> QueryModule() {
-  InterfacePtr<IVantelleModule> module(static_cast<IVantelleModule*>(
-      CreateObject(kVantelleModuleBoss, IVantelleModule::kDefaultIID)));
-  if (!module) throw SessionFailure("the plug-in's module service is not loaded");
+VantelleModuleClient Module() {
+  VantelleModuleClient module;
+  if (!module.IsLoaded()) throw SessionFailure("the plug-in's module service is not loaded");
   return module;
-}
-
-int32 Send(int32 selector, ModuleRequestParams& params) {
-  ModuleRequest request = {};
-  request.selector = selector;
-  request.params = &params;
-  QueryModule()->ProcessRequest(&request);
-  return request.result;
 }
 
 std::string Str255Text(const Str255& text) {
   return JsonQuote(PlatformEncoding::Decode(reinterpret_cast<const char*>(text + 1), text[0]));
 }
 
-// Every output pointer is given; the frame ID buffer starts empty, as the module writes it only
-// for a data frame with an ID.
+// The frame ID buffer starts empty, as the module writes it only for a data frame with an ID.
 void Describe(ScriptSession& session, const SessionCall& call) {
-  UIDRef target = session.FindItem(call.Arg(1));
+  const UIDRef target = session.FindItem(call.Arg(1));
   int16 flag = 0;
   Str255 frameID = {0}, typeName = {0}, scopeName = {0}, name = {0};
-  ModuleRequestParams params = {};
-  params.arg1 = &target;
-  params.arg2 = &flag;
-  params.arg3 = frameID;
-  params.arg4 = typeName;
-  params.arg5 = scopeName;
-  params.arg6 = name;
   const uint64 refusals = Host::Get().Refusals();
-  const int32 result = Send(kRequestDescribeDataFrame, params);
+  const int32 result = Module().DescribeDataFrame(target, flag, frameID, typeName, scopeName, name);
   // The module answers what it could read; without the memory to read all, that is no answer.
   if (Host::Get().Refusals() != refusals) throw std::bad_alloc();
   session.Out() << "result=" << result << " flag=" << flag << " frame-id=" << Str255Text(frameID)
@@ -80,41 +65,66 @@ void Describe(ScriptSession& session, const SessionCall& call) {
 
 // The block becomes the caller's: it is freed through the session's memory service.
 void ReadEntries(ScriptSession& session, const SessionCall& call) {
-  UIDRef target = session.FindItem(call.Arg(1));
-  int16 type = ParseInteger<int16>(*call.Option("type"), "type");
+  const UIDRef target = session.FindItem(call.Arg(1));
+  const int16 type = ParseInteger<int16>(*call.Option("type"), "type");
   SessionBlock block;
   uint32 size = 0;
-  ModuleRequestParams params = {};
-  params.arg1 = &target;
-  params.arg2 = &type;
-  params.arg3 = block.out();
-  params.arg4 = &size;
   const uint64 refusals = Host::Get().Refusals();
-  const int32 result = Send(kRequestReadDataFrames, params);
+  const int32 result = Module().ReadDataFrames(target, type, *block.out(), size);
   // Entries left out for want of memory make a block that is no answer.
   if (Host::Get().Refusals() != refusals) throw std::bad_alloc();
   session.Out() << "result=" << result << " size=" << size
-                << " block=" << (block.get() ? HexBytes(block.get(), size) : "-") << '\n';
+                << " block=" << (block.get() ? HexText(block.get(), size) : "-") << '\n';
+}
+
+const std::string& Required(const SessionCall& call, const char* key) {
+  const std::string* value = call.Option(key);
+  if (!value)
+    throw ScriptError(std::string("request 1354 needs ") + key + "= (usage: " kAssignUsage ")");
+  return *value;
+}
+
+void Assign(ScriptSession& session, const SessionCall& call) {
+  const UIDRef target = session.FindItem(call.Arg(1));
+  const auto number = [&](const char* key) {
+    return ParseInteger<int16>(Required(call, key), key);
+  };
+  const PMString frameID = ToPMString(Required(call, "frame-id"));
+  const int16 type = number("type");
+  const PMString name = ToPMString(Required(call, "name"));
+  const int16 scope = number("scope");
+  const int16 matchName = number("match-name");
+  const int16 matchFrameID = number("match-frame-id");
+  const int16 hint = number("hint");
+  session.Out() << "result="
+                << Module().AssignDataFrame(target, frameID, type, name, scope, matchName,
+                                            matchFrameID, hint)
+                << '\n';
 }
 
 void Other(ScriptSession& session, const SessionCall& call, int32 selector) {
   UIDRef target = call.ArgCount() > 1 ? session.FindItem(call.Arg(1)) : kInvalidUIDRef;
   ModuleRequestParams params = {};
   if (call.ArgCount() > 1) params.arg1 = &target;
-  const int32 result = Send(selector, params);  // request 1350 prints its dialog's steps first
+  const int32 result = Module().Send(selector, &params);  // 1350 prints its dialog's steps first
   session.Out() << "result=" << result << '\n';
 }
 
 void Request(ScriptSession& session, const SessionCall& call) {
   const int32 selector = ParseInteger<int32>(call.Arg(0), "the selector");
   const bool hasType = call.Option("type") != nullptr;
-  if (selector == kRequestAssignDataFrame && call.ArgCount() == 2) {
-    AssignRequest(session, call);
-  } else if (HasAssignRequestOptions(call)) {
-    throw ScriptError("only request 1354 NAME takes " kAssignRequestOptions);
-  } else if (selector == kRequestDescribeDataFrame && call.ArgCount() == 2 && !hasType) {
+  bool hasAssignOptions = false;
+  for (const char* key : kAssignOptions) hasAssignOptions = hasAssignOptions || call.Option(key);
+  const bool withItem = call.ArgCount() == 2;
+  if (selector == kRequestAssignDataFrame && withItem) {
+    Assign(session, call);
+  } else if (hasAssignOptions) {
+    throw ScriptError(
+        "only request 1354 NAME takes [frame-id=S] [name=S] [scope=C] "
+        "[match-name=B] [match-frame-id=B] [hint=B]");
+  } else if (selector == kRequestDescribeDataFrame && withItem && !hasType) {
     Describe(session, call);
-  } else if (selector == kRequestReadDataFrames && call.ArgCount() == 2 && hasType) {
+  } else if (selector == kRequestReadDataFrames && withItem && hasType) {
     ReadEntries(session, call);
   } else if (selector != kRequestDescribeDataFrame && selector != kRequestReadDataFrames &&
              !hasType) {
@@ -125,7 +135,9 @@ void Request(ScriptSession& session, const SessionCall& call) {
 }
 
 SessionCommandRegistrar gCommands({
-    {"request N [NAME] [type=T] " kAssignRequestOptions, Request},
+    {"request N [NAME] [type=T] [frame-id=S] [name=S] [scope=C] [match-name=B] "
+     "[match-frame-id=B] [hint=B]",
+     Request},
 });
 
 }  // namespace

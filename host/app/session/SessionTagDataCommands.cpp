@@ -30,7 +30,7 @@ InterfacePtr<ISessionMemoryService> QueryMemory() {
 
 // The block's bytes as uppercase hex; "-" for no block.
 std::string BlockHex(const void* block) {
-  return block ? HexBytes(block, QueryMemory()->BlockSize(block)) : "-";
+  return block ? HexText(block, QueryMemory()->BlockSize(block)) : "-";
 }
 
 int HexDigit(char c) {

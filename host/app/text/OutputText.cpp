@@ -1,0 +1,89 @@
+#include "text/OutputText.h"
+
+#include "WideString.h"
+
+namespace {
+
+bool IsHighSurrogate(char16_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+void AppendEscapedText(std::string& out, const std::u16string& text, bool escapeQuote) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    UTF32TextChar c = text[i];
+    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    }
+    AppendJsonEscaped(out, c, escapeQuote);
+  }
+}
+
+std::u16string Decoded(const std::string& utf8) {
+  WideString text;
+  text.SetUTF8String(utf8);
+  return text.GetUTF16();
+}
+
+}  // namespace
+
+void AppendJsonEscaped(std::string& out, UTF32TextChar c, bool escapeQuote) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  switch (c) {
+    case '"':
+      out += escapeQuote ? "\\\"" : "\"";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    case '\n':
+      out += "\\n";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    default:
+      break;
+  }
+  if (c < 0x20 || c == 0x7F || (c >= 0xD800 && c <= 0xDFFF)) {
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(c >> shift) & 0xF];
+  } else {
+    UnicodeSavvyString::AppendUTF8(out, c);
+  }
+}
+
+std::string JsonQuote(const std::u16string& text) {
+  std::string out = "\"";
+  AppendEscapedText(out, text, true);
+  out += '"';
+  return out;
+}
+
+std::string JsonQuote(const std::string& utf8) {
+  return JsonQuote(Decoded(utf8));
+}
+
+std::string EscapedField(const std::string& utf8) {
+  std::string out;
+  AppendEscapedText(out, Decoded(utf8), false);
+  return out;
+}
+
+std::string HexText(const void* bytes, size_t size) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  const auto* at = static_cast<const uint8*>(bytes);
+  std::string out;
+  out.reserve(size * 2);
+  for (size_t i = 0; i < size; ++i) {
+    out += kDigits[at[i] >> 4];
+    out += kDigits[at[i] & 0x0F];
+  }
+  return out;
+}

@@ -1,6 +1,8 @@
 #include "UnicodeSavvyString.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -70,9 +72,30 @@ void UnicodeSavvyString::AppendUTF32TextChar(UTF32TextChar c) {
 
 int32 UnicodeSavvyString::IndexOfUnits(const std::u16string& what, int32 pos) const {
   if (pos < 0) pos = 0;
-  if (static_cast<size_t>(pos) > fText.size()) return -1;
-  size_t found = fText.find(what, static_cast<size_t>(pos));
-  return found == std::u16string::npos ? -1 : static_cast<int32>(found);
+  const size_t from = static_cast<size_t>(pos);
+  if (from > fText.size()) return -1;
+  const size_t m = what.size();
+  if (m < 4) {
+    size_t found = fText.find(what, from);
+    return found == std::u16string::npos ? -1 : static_cast<int32>(found);
+  }
+  // Horspool's search: after a mismatch the window moves by how far the unit under its last
+  // position lies from the pattern's end. Units are told apart by their low byte only, which can
+  // only make the moves shorter, so that the table stays 256 entries. Searches for a missing
+  // attribute over a long text look at a fraction of its units instead of each.
+  size_t shift[256];
+  std::fill(std::begin(shift), std::end(shift), m);
+  for (size_t i = 0; i + 1 < m; ++i) shift[what[i] & 0xFF] = m - 1 - i;
+  const char16_t* text = fText.data();
+  const char16_t last = what[m - 1];
+  for (size_t at = from; at + m <= fText.size();) {
+    const char16_t c = text[at + m - 1];
+    if (c == last && std::char_traits<char16_t>::compare(text + at, what.data(), m - 1) == 0) {
+      return static_cast<int32>(at);
+    }
+    at += shift[c & 0xFF];
+  }
+  return -1;
 }
 
 int32 UnicodeSavvyString::IndexOfUnit(textchar c, int32 pos) const {
@@ -100,20 +123,35 @@ std::string UnicodeSavvyString::GetUTF8String() const {
 }
 
 bool16 UnicodeSavvyString::SetUTF8String(const std::string& utf8) {
-  fText.clear();
-  fText.reserve(utf8.size());
+  // UTF-16 never takes more units than UTF-8 takes bytes: the text is sized once and filled.
+  fText.resize(utf8.size());
+  char16_t* out = &fText[0];
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const auto* end = p + utf8.size();
   while (p < end) {
+    // Runs of ASCII, the bulk of most texts, eight bytes at a time.
+    uint64 eight;
+    while (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & 0x8080808080808080u) == 0)) {
+      for (int i = 0; i < 8; ++i) out[i] = p[i];
+      p += 8;
+      out += 8;
+    }
+    if (p == end) break;
     UTF32TextChar c = 0;
     size_t length = DecodeUTF8(p, end, c);
     if (length == 0) {
       fText.clear();
       return kFalse;
     }
-    AppendUTF32TextChar(c);
     p += length;
+    if (c < 0x10000) {
+      *out++ = static_cast<char16_t>(c);
+    } else {
+      *out++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    }
   }
+  fText.resize(static_cast<size_t>(out - fText.data()));
   return kTrue;
 }
 

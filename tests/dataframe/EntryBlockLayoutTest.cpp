@@ -84,9 +84,9 @@ TEST_F(EntryBlockLayoutTest, NoHeadMeansNothingHandedOutAndTheTextUntouched) {
   EXPECT_EQ(text, PMString("K:V<!-- c -->"));
 }
 
-// The entries are measured first and written into one block of their final size: however many
-// lines, the head and that block are the only allocations, and no entry is copied twice.
-TEST_F(EntryBlockLayoutTest, EntriesGoIntoOneBlockAllocatedAtItsFinalSize) {
+// The entries are written into one block made room for at the first entry: however many lines,
+// the head and that block are the only allocations, and the block is shrunk to its entries.
+TEST_F(EntryBlockLayoutTest, EntriesGoIntoOneBlockShrunkToTheirSize) {
   PMString text;
   for (int i = 0; i < 20000; ++i) text.Append("Label:Value\r\n");
   uint64 before = Memory()->AllocationCount();

@@ -1,5 +1,6 @@
 #include "dataframe/parser/EntryBlockBuilder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -27,21 +28,23 @@ bool EntryBlockBuilder::Start(DataFrameType type) {
   return true;
 }
 
-bool EntryBlockBuilder::Reserve(uint64 entriesSize) {
-  uint64 needed = uint64{fUsed} + entriesSize;
-  if (needed > kMaxBlockSize) return false;
-  if (needed <= fCapacity) return true;
-  auto* larger = static_cast<uint8*>(NewMemBlock(static_cast<uint32>(needed)));
+bool EntryBlockBuilder::Grow(uint64 needed) {
+  const uint64 size =
+      std::min(std::max({needed, fExpected, uint64{fCapacity} + fCapacity / 2}), kMaxBlockSize);
+  auto* larger = static_cast<uint8*>(NewMemBlock(static_cast<uint32>(size)));
   if (!larger) return false;
   std::memcpy(larger, fBlock, fUsed);
   FreeMemBlock(fBlock);
   fBlock = larger;
-  fCapacity = static_cast<uint32>(needed);
+  fCapacity = static_cast<uint32>(size);
   return true;
 }
 
 uint8* EntryBlockBuilder::ReserveEntry(uint64 entrySize) {
-  return entrySize <= uint64{fCapacity - fUsed} ? fBlock + fUsed : nullptr;
+  const uint64 needed = uint64{fUsed} + entrySize;
+  if (needed > kMaxBlockSize) return nullptr;
+  if (needed > fCapacity && !Grow(needed)) return nullptr;
+  return fBlock + fUsed;
 }
 
 void EntryBlockBuilder::CommitEntry(uint32 entrySize) {

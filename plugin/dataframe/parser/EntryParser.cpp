@@ -1,7 +1,6 @@
 #include "dataframe/parser/EntryParser.h"
 
 #include <cstring>
-#include <limits>
 
 #include "dataframe/parser/CommentCutter.h"
 #include "dataframe/parser/EntryBlockBuilder.h"
@@ -114,18 +113,14 @@ void ForEachEntry(const std::u16string& text, Visit visit) {
   }
 }
 
-// Two passes over the text: the first adds up the entries' sizes, so that the block is
-// allocated once at its final size; the second writes them. A line whose entry would take the
-// block beyond 32 bits is dropped in both passes alike. When the block cannot be had, every
-// line is dropped and the block is the head alone.
+// One pass over the text, each entry written straight into the block. A line whose entry cannot
+// be had (the block cannot grow, or would pass 32 bits) is dropped; the lines after it are still
+// tried.
 void AddEntries(const std::u16string& text, EntryBlockBuilder& builder) {
-  constexpr uint64 kMaxEntriesSize =
-      std::numeric_limits<uint32>::max() - uint64{kDataFrameEntryBlockHeadSize};
-  uint64 entriesSize = 0;
-  ForEachEntry(text, [&](const EntryFields& entry) {
-    if (entriesSize + entry.Size() <= kMaxEntriesSize) entriesSize += entry.Size();
-  });
-  if (!builder.Reserve(entriesSize)) return;
+  // An entry takes at most a few bytes more than its line's characters and break, unless the line
+  // is short and has no separator: half as much again as the text is made room for at the first
+  // entry, so the block seldom has to grow. Room that is never written costs no memory pages.
+  builder.Expect(uint64{kDataFrameEntryBlockHeadSize} + text.size() + text.size() / 2);
   ForEachEntry(text, [&](const EntryFields& entry) {
     uint8* out = builder.ReserveEntry(entry.Size());
     if (!out) return;

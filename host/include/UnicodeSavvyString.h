@@ -25,6 +25,10 @@ class HOST_API UnicodeSavvyString {
   // Searches a UTF-16 sequence from a position; -1 when it does not occur there or later.
   int32 IndexOfUnits(const std::u16string& what, int32 pos = 0) const;
   int32 IndexOfUnit(textchar c, int32 pos = 0) const;
+  // The same search over any units: the first position at or after from where the length units
+  // of what occur, or npos.
+  static size_t FindUnits(const std::u16string& text, const textchar* what, size_t length,
+                          size_t from);
 
   const std::u16string& GetUTF16() const { return fText; }
   std::u16string& GetUTF16Mutable() { return fText; }
@@ -39,6 +43,9 @@ class HOST_API UnicodeSavvyString {
   // Replaces the text by decoded UTF-8. Answers kFalse, and leaves the text empty, for input that
   // is not well-formed UTF-8.
   bool16 SetUTF8String(const std::string& utf8);
+  // Appends decoded UTF-8, so that a long input can be decoded piece by piece (each piece whole
+  // characters). Answers kFalse, the text as it was, for bytes that are not well-formed UTF-8.
+  bool16 AppendUTF8String(const char* utf8, size_t length);
 
  protected:
   std::u16string fText;

@@ -84,4 +84,27 @@ std::vector<Entry> EntriesOf(const std::string& block) {
   return entries;
 }
 
+namespace {
+
+// clang-format off
+const std::u16string kPieces[] = {
+    u"<dataframe", u"/>", u" ", u"type=\"", u"scope=\"", u"name=\"", u"_", u"=", u"\"",
+    u"labels\"", u"index\"", u"pellow\"", u"shared_pellow\"", u"document\"", u"spread\"",
+    u"page\"", u"global\"",
+    u"<", u"!", u"-", u">", u"<!--", u"-->", u"<!", u"--", u"<!-", u":", u",", u"\\", u"\\:",
+    u"\\,", u"\r", u"\n", u"\r\n", u"\n\r", u"\r\n", u"\t", u"a", u"b", u"Key", u"Value",
+    u"Key", u"Value", u"\u00A0", u"\u2003", u"\u00E9", u"\u20AC", u"\u201D", u"\u201C",
+    u"\U0001F600", std::u16string(1, 0xD83D), std::u16string(1, 0xDE00),
+    std::u16string(1, u'\0')};
+// clang-format on
+
+}  // namespace
+
+PMString TextGenerator::Next(size_t maxPieces) {
+  std::u16string text;
+  const size_t pieces = Below(maxPieces + 1);
+  for (size_t i = 0; i < pieces; ++i) text += kPieces[Below(std::size(kPieces))];
+  return PMString(text);
+}
+
 }  // namespace DataFrameTest

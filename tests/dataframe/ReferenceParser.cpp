@@ -93,6 +93,37 @@ void PutU32(std::string& bytes, size_t at, uint32 value) {
 
 }  // namespace
 
+void ReadHeaderAttributes(const PMString& text, int16* type, int16* scope, PMString& name) {
+  const char* kTypes[] = {"type=\"labels\"",  "type=\"index\"",  "type=\"mfgindex\"",
+                          "type=\"auxkeys\"", "type=\"pellow\"", "type=\"shared_pellow\""};
+  const struct {
+    const char* literal;
+    int16 value;
+  } kScopes[] = {{"scope=\"document\"", 3},
+                 {"scope=\"spread\"", 2},
+                 {"scope=\"page\"", 1},
+                 {"scope=\"frame\"", 0},
+                 {"scope=\"global\"", 4}};
+  for (int16 value = 0; type && value < 6; ++value) {
+    if (text.IndexOfString(kTypes[value]) >= 0) {
+      *type = value;
+      break;
+    }
+  }
+  for (const auto& s : kScopes) {
+    if (scope && text.IndexOfString(s.literal) >= 0) {
+      *scope = s.value;
+      break;
+    }
+  }
+  int32 p = text.IndexOfString("name=\"");
+  while (p > 0 && text[p - 1] == '_') p = text.IndexOfString("name=\"", p + 1);
+  if (p < 0) return;
+  const int32 q = text.IndexOfString("\"", p + 6);
+  const int32 s = text.IndexOfString("/>");
+  if (q >= 0 && q < s) name = text.Substring(p + 6, q - p - 6);
+}
+
 std::string ParseDataFrameEntries(PMString& text, int16 type) {
   std::string block(16, '\0');
   PutU32(block, 4, 1);

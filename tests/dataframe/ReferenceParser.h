@@ -10,6 +10,9 @@
 
 namespace Reference {
 
+// The header's attributes: the literals tried one after the other by substring search over the
+// whole text, the name found as the first name=" not preceded by "_".
+void ReadHeaderAttributes(const PMString& text, int16* type, int16* scope, PMString& name);
 // The whole parse; the block's bytes, or nothing when the head could not be had.
 std::string ParseDataFrameEntries(PMString& text, int16 type);
 

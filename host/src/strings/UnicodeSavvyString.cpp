@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 namespace {
 
@@ -70,39 +69,68 @@ void UnicodeSavvyString::AppendUTF32TextChar(UTF32TextChar c) {
   }
 }
 
-int32 UnicodeSavvyString::IndexOfUnits(const std::u16string& what, int32 pos) const {
-  if (pos < 0) pos = 0;
-  const size_t from = static_cast<size_t>(pos);
-  if (from > fText.size()) return -1;
-  const size_t m = what.size();
-  if (m < 4) {
-    size_t found = fText.find(what, from);
-    return found == std::u16string::npos ? -1 : static_cast<int32>(found);
+namespace {
+
+// Whether a unit is common in text: an ASCII letter, digit or blank, or punctuation of prose and
+// numbers. Other units (markup's < > = " ! among them) make the better anchors for a search.
+bool IsCommonUnit(textchar c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         (c < 0x80 && std::strchr(" -.,:;'()/", static_cast<char>(c)) && c != 0);
+}
+
+// The first c in [p, end), or end. Blocks of 32 units are compared whole while none matches: a
+// loop compilers turn into vector compares.
+const textchar* FindUnit(const textchar* p, const textchar* end, textchar c) {
+  constexpr size_t kBlock = 32;
+  while (static_cast<size_t>(end - p) >= kBlock) {
+    unsigned any = 0;
+    for (size_t i = 0; i < kBlock; ++i) any |= p[i] == c;
+    if (any) break;
+    p += kBlock;
   }
-  // Horspool's search: after a mismatch the window moves by how far the unit under its last
-  // position lies from the pattern's end. Units are told apart by their low byte only, which can
-  // only make the moves shorter, so that the table stays 256 entries. Searches for a missing
-  // attribute over a long text look at a fraction of its units instead of each.
-  size_t shift[256];
-  std::fill(std::begin(shift), std::end(shift), m);
-  for (size_t i = 0; i + 1 < m; ++i) shift[what[i] & 0xFF] = m - 1 - i;
-  const char16_t* text = fText.data();
-  const char16_t last = what[m - 1];
-  for (size_t at = from; at + m <= fText.size();) {
-    const char16_t c = text[at + m - 1];
-    if (c == last && std::char_traits<char16_t>::compare(text + at, what.data(), m - 1) == 0) {
-      return static_cast<int32>(at);
+  while (p != end && *p != c) ++p;
+  return p;
+}
+
+}  // namespace
+
+size_t UnicodeSavvyString::FindUnits(const std::u16string& text, const textchar* what,
+                                     size_t length, size_t from) {
+  if (from > text.size() || length > text.size() - from) return std::u16string::npos;
+  if (length == 0) return from;
+  // The search runs over one unit of the pattern, its anchor, and compares the whole pattern
+  // where the anchor occurs: the last unit that is not common in text (fewer places to compare),
+  // else the last unit.
+  size_t anchor = length - 1;
+  for (size_t i = length; i-- > 0;) {
+    if (!IsCommonUnit(what[i])) {
+      anchor = i;
+      break;
     }
-    at += shift[c & 0xFF];
   }
-  return -1;
+  const textchar* begin = text.data();
+  const textchar* last = begin + text.size() - (length - 1 - anchor);
+  for (const textchar* p = begin + from + anchor;; ++p) {
+    p = FindUnit(p, last, what[anchor]);
+    if (p == last) return std::u16string::npos;
+    if (std::char_traits<textchar>::compare(p - anchor, what, length) == 0) {
+      return static_cast<size_t>(p - anchor - begin);
+    }
+  }
+}
+
+int32 UnicodeSavvyString::IndexOfUnits(const std::u16string& what, int32 pos) const {
+  const size_t found =
+      FindUnits(fText, what.data(), what.size(), static_cast<size_t>(pos < 0 ? 0 : pos));
+  return found == std::u16string::npos ? -1 : static_cast<int32>(found);
 }
 
 int32 UnicodeSavvyString::IndexOfUnit(textchar c, int32 pos) const {
   if (pos < 0) pos = 0;
   if (static_cast<size_t>(pos) >= fText.size()) return -1;
-  size_t found = fText.find(c, static_cast<size_t>(pos));
-  return found == std::u16string::npos ? -1 : static_cast<int32>(found);
+  const textchar* end = fText.data() + fText.size();
+  const textchar* found = FindUnit(fText.data() + pos, end, c);
+  return found == end ? -1 : static_cast<int32>(found - fText.data());
 }
 
 std::string UnicodeSavvyString::GetUTF8String() const {
@@ -123,11 +151,17 @@ std::string UnicodeSavvyString::GetUTF8String() const {
 }
 
 bool16 UnicodeSavvyString::SetUTF8String(const std::string& utf8) {
+  fText.clear();
+  return AppendUTF8String(utf8.data(), utf8.size());
+}
+
+bool16 UnicodeSavvyString::AppendUTF8String(const char* utf8, size_t length) {
   // UTF-16 never takes more units than UTF-8 takes bytes: the text is sized once and filled.
-  fText.resize(utf8.size());
-  char16_t* out = &fText[0];
-  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
-  const auto* end = p + utf8.size();
+  const size_t start = fText.size();
+  fText.resize(start + length);
+  char16_t* out = &fText[start];
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8);
+  const auto* end = p + length;
   while (p < end) {
     // Runs of ASCII, the bulk of most texts, eight bytes at a time.
     uint64 eight;
@@ -138,12 +172,12 @@ bool16 UnicodeSavvyString::SetUTF8String(const std::string& utf8) {
     }
     if (p == end) break;
     UTF32TextChar c = 0;
-    size_t length = DecodeUTF8(p, end, c);
-    if (length == 0) {
-      fText.clear();
+    size_t sequence = DecodeUTF8(p, end, c);
+    if (sequence == 0) {
+      fText.resize(start);
       return kFalse;
     }
-    p += length;
+    p += sequence;
     if (c < 0x10000) {
       *out++ = static_cast<char16_t>(c);
     } else {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "UnicodeSavvyString.h"
+
 namespace {
 
 constexpr char16_t kOpener[] = u"<!--";
@@ -30,7 +32,7 @@ size_t OpenerAcrossJoin(const char16_t* keptEnd, size_t keptLength, const char16
 
 }  // namespace
 
-void CutComments(std::u16string& text) {
+void CutComments(std::u16string& text, CommentCuts* cuts) {
   // The kept text is compacted in place at the front: [0, write) is kept and holds no opener,
   // [read, size) is not yet looked at, and write never passes read.
   char16_t* data = &text[0];
@@ -43,10 +45,12 @@ void CutComments(std::u16string& text) {
     if (inKept != 0) {
       write -= inKept;
       read += kOpenerLength - inKept;
+      while (cuts && !cuts->kept.empty() && cuts->kept.back().at >= write) cuts->kept.pop_back();
     } else {
-      size_t opener = text.find(kOpener, read, kOpenerLength);
+      size_t opener = UnicodeSavvyString::FindUnits(text, kOpener, kOpenerLength, read);
       size_t keep = (opener == std::u16string::npos ? size : opener) - read;
       if (write != read) std::memmove(data + write, data + read, keep * sizeof(char16_t));
+      if (cuts && keep != 0) cuts->kept.push_back({write, read});
       write += keep;
       if (opener == std::u16string::npos) break;
       read = opener + kOpenerLength;
@@ -58,8 +62,9 @@ void CutComments(std::u16string& text) {
     } else if (read + 1 < size && data[read] == '-' && data[read + 1] == '>') {
       read += 2;
     } else {
-      size_t closer = text.find(kCloser, read, kCloserLength);
+      size_t closer = UnicodeSavvyString::FindUnits(text, kCloser, kCloserLength, read);
       read = closer == std::u16string::npos ? size : closer + kCloserLength;
+      if (cuts) cuts->unclosed = closer == std::u16string::npos;
     }
   }
   text.resize(write);

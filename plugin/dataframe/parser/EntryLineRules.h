@@ -1,10 +1,15 @@
-// The rules that find line breaks and separators, shared by the line operations and the entry
-// parser so that both read a body identically. One scan of a line finds its break, its separator
-// and whether its characters need more than a plain conversion; each character is looked at
-// once.
+// How the lines of a body are read into entries: the rules that find line breaks and separators,
+// trim labels and values and encode them as 8-bit strings. One scan of a line finds its break,
+// its separator and whether its characters need more than a plain conversion; each character is
+// looked at once. The entry parser writes blocks with them, and tools that explain a parse read
+// lines with the same walk.
 #pragma once
 
+#include <string>
+
 #include "BaseType.h"
+#include "PMString.h"
+#include "dataframe/DataFrameTypes.h"
 
 namespace EntryLineRules {
 
@@ -24,6 +29,8 @@ struct LineScan {
   const textchar* separator;
   // No escape, NUL or surrogate in the line: each character stands for one byte as it is.
   bool plain;
+  // Every character below 0x80: each is its own byte.
+  bool ascii;
 };
 
 inline bool IsSurrogate(textchar c) {
@@ -45,10 +52,11 @@ inline LineScan ScanEntryLine(const textchar* begin, const textchar* end) {
   const textchar* colon = nullptr;
   const textchar* comma = nullptr;
   const textchar* lastEscape = nullptr;
-  LineScan scan{end, 0, end, true};
+  LineScan scan{end, 0, end, true, true};
   for (const textchar* p = begin; p != end; ++p) {
     const textchar c = *p;
     if (c >= 0x80) {
+      scan.ascii = false;
       if (IsSurrogate(c)) scan.plain = false;
       continue;
     }
@@ -78,6 +86,104 @@ inline LineScan ScanEntryLine(const textchar* begin, const textchar* end) {
 // both separators go, every other backslash stays.
 inline bool IsSeparatorEscape(const textchar* p, const textchar* end) {
   return *p == kEscape && p + 1 != end && (p[1] == kFirstSeparator || p[1] == kSecondSeparator);
+}
+
+// A label or value as a range of the text, escapes still in it.
+struct Field {
+  const textchar* begin;
+  const textchar* end;
+  bool IsEmpty() const { return begin == end; }
+};
+
+inline bool IsWhiteSpace(textchar c) {
+  return (c > 0x20 && c < 0x7F) ? false : PMString::IsWhiteSpaceChar(c) != kFalse;
+}
+
+inline void TrimWhiteSpace(Field& field) {
+  while (field.begin != field.end && IsWhiteSpace(*field.begin)) ++field.begin;
+  while (field.end != field.begin && IsWhiteSpace(field.end[-1])) --field.end;
+}
+
+inline uint8 EncodeChar(textchar c) {
+  return c < 0x80 ? static_cast<uint8>(c) : PlatformEncoding::EncodeChar(c);
+}
+
+// The field as an 8-bit C string: separator escapes removed, each character in the platform
+// encoding (a surrogate pair is one character), ending at a NUL character as any C string does.
+// Counts the bytes, and writes them too when out is given.
+template <bool kWrite>
+inline uint32 EncodeField(const Field& field, uint8* out) {
+  uint32 length = 0;
+  for (const textchar* p = field.begin; p != field.end; ++p) {
+    textchar c = *p;
+    if (c == 0) break;
+    if (IsSeparatorEscape(p, field.end)) continue;
+    if (c >= 0xD800 && c <= 0xDBFF && p + 1 != field.end && p[1] >= 0xDC00 && p[1] <= 0xDFFF) ++p;
+    if (kWrite) out[length] = EncodeChar(c);
+    ++length;
+  }
+  return length;
+}
+
+// A line read as an entry: label and value trimmed, with their lengths as 8-bit strings.
+struct EntryFields {
+  Field label;
+  Field value;
+  bool plain;  // every character one byte as it stands
+  bool ascii;  // plain, and each byte the character's own code
+  uint32 labelBytes;
+  uint32 valueBytes;
+  uint64 Size() const {
+    return uint64{kDataFrameEntrySizeFieldSize} + labelBytes + 1 + valueBytes + 1;
+  }
+};
+
+// The value of a line without separator, as the entry field points to it.
+inline const std::u16string kMissingValue = PMString(kDataFrameMissingValue).GetUTF16();
+
+// Reads a scanned line; false when it yields no entry (a lone separator).
+inline bool ReadEntry(const textchar* begin, const LineScan& line, EntryFields& entry) {
+  entry.label = Field{begin, line.separator};
+  entry.value = Field{kMissingValue.data(), kMissingValue.data() + kMissingValue.size()};
+  if (line.separator != line.lineEnd) {
+    entry.value = Field{line.separator + 1, line.lineEnd};
+    if (entry.label.IsEmpty() && entry.value.IsEmpty()) return false;
+  }
+  TrimWhiteSpace(entry.label);
+  TrimWhiteSpace(entry.value);
+  entry.plain = line.plain;
+  entry.ascii = line.plain && line.ascii;
+  if (line.plain) {
+    entry.labelBytes = static_cast<uint32>(entry.label.end - entry.label.begin);
+    entry.valueBytes = static_cast<uint32>(entry.value.end - entry.value.begin);
+  } else {
+    entry.labelBytes = EncodeField<false>(entry.label, nullptr);
+    entry.valueBytes = EncodeField<false>(entry.value, nullptr);
+  }
+  return true;
+}
+
+// One non-empty line of a body as it is read: where it begins, what its scan found, and its entry
+// (null for a line that gives none, a lone separator).
+struct EntryLine {
+  const textchar* begin;
+  LineScan scan;
+  const EntryFields* entry;
+};
+
+// Calls visit for each non-empty line of the text (comments already cut), in text order. Every
+// reader of a body walks it this way, so that all read it alike.
+template <class Visit>
+void ForEachEntryLine(const std::u16string& text, Visit visit) {
+  const textchar* at = text.data();
+  const textchar* end = at + text.size();
+  EntryFields entry;
+  while (at != end) {
+    const LineScan scan = ScanEntryLine<true>(at, end);
+    if (scan.lineEnd != at)
+      visit(EntryLine{at, scan, ReadEntry(at, scan, entry) ? &entry : nullptr});
+    at = scan.lineEnd + scan.breakLength;
+  }
 }
 
 }  // namespace EntryLineRules

@@ -2,28 +2,6 @@
 
 namespace {
 
-// The attribute literal keyword="value" as it stands in a header.
-PMString AttributeLiteral(const char* keyword, const char* value) {
-  PMString literal(keyword);
-  literal.Append("=\"");
-  literal.Append(value);
-  literal.Append("\"");
-  return literal;
-}
-
-// Sets the result to the value of the first literal, in the order given, that occurs anywhere in
-// the text; leaves it when none does.
-template <size_t N>
-void FindFirstLiteral(const PMString& text, const char* keyword, const int16 (&order)[N],
-                      const char* const* keywords, int16* result) {
-  for (int16 value : order) {
-    if (text.IndexOfString(AttributeLiteral(keyword, keywords[value])) >= 0) {
-      *result = value;
-      return;
-    }
-  }
-}
-
 constexpr int16 kTypeReadingOrder[] = {kDataFrameTypeLabels,   kDataFrameTypeIndex,
                                        kDataFrameTypeMfgIndex, kDataFrameTypeAuxKeys,
                                        kDataFrameTypePellow,   kDataFrameTypeSharedPellow};
@@ -31,19 +9,69 @@ constexpr int16 kScopeReadingOrder[] = {kDataFrameScopeDocument, kDataFrameScope
                                         kDataFrameScopePage, kDataFrameScopeFrame,
                                         kDataFrameScopeGlobal};
 
+// One attribute of the header: the literals keyword="value" of its values, tried in a reading
+// order. The value is that of the first literal in the order that occurs anywhere in the text.
+template <size_t N>
+class AttributeSearch {
+ public:
+  AttributeSearch(const char* keyword, const int16 (&order)[N], const char* const* values,
+                  int16* result)
+      : fPrefix(PMString(keyword).GetUTF16() + u"="), fOrder(order), fResult(result) {
+    for (size_t rank = 0; rank < N; ++rank) {
+      fValues[rank] = PMString(values[order[rank]]).GetUTF16() + u"\"";
+    }
+  }
+
+  // Whether the search can still change its result: it is asked for, and the literal that comes
+  // first in the order has not been met yet.
+  bool Open() const { return fResult && fBest != 0; }
+
+  // Looks at the literal whose opening quote is at the position, if it is one of this attribute.
+  void LookAt(const std::u16string& text, size_t quote) {
+    if (quote < fPrefix.size() || text.compare(quote - fPrefix.size(), fPrefix.size(), fPrefix)) {
+      return;
+    }
+    for (size_t rank = 0; rank < fBest; ++rank) {
+      if (text.compare(quote + 1, fValues[rank].size(), fValues[rank]) == 0) fBest = rank;
+    }
+  }
+
+  void SetResult() const {
+    if (fResult && fBest < N) *fResult = fOrder[fBest];
+  }
+
+ private:
+  std::u16string fPrefix;     // keyword=
+  std::u16string fValues[N];  // value" for each rank
+  const int16 (&fOrder)[N];
+  int16* fResult;
+  size_t fBest = N;  // the rank of the first literal met in the order, N for none
+};
+
 }  // namespace
 
 void StraightenQuotes(PMString& text) {
   const textchar closingQuote = PlatformEncoding::DecodeByte(0xD3);
-  for (textchar& c : text.GetUTF16Mutable()) {
-    if (c == closingQuote) c = '"';
-  }
+  // Every unit is written back, the quote or itself, so that the loop has no branch to take.
+  for (textchar& c : text.GetUTF16Mutable()) c = c == closingQuote ? textchar('"') : c;
 }
 
 void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameScope* scope,
                           PMString& name) {
-  if (type) FindFirstLiteral(text, "type", kTypeReadingOrder, kDataFrameTypeKeywords, type);
-  if (scope) FindFirstLiteral(text, "scope", kScopeReadingOrder, kDataFrameScopeKeywords, scope);
+  // Every literal's value begins after a quote: one pass over the quotes of the text finds each
+  // literal that occurs, however many there are to try and wherever they stand, and ends early
+  // once the first of each order is met.
+  AttributeSearch typeSearch("type", kTypeReadingOrder, kDataFrameTypeKeywords, type);
+  AttributeSearch scopeSearch("scope", kScopeReadingOrder, kDataFrameScopeKeywords, scope);
+  const std::u16string& units = text.GetUTF16();
+  for (int32 quote = text.IndexOfWChar('"');
+       quote >= 0 && (typeSearch.Open() || scopeSearch.Open());
+       quote = text.IndexOfWChar('"', quote + 1)) {
+    if (typeSearch.Open()) typeSearch.LookAt(units, static_cast<size_t>(quote));
+    if (scopeSearch.Open()) scopeSearch.LookAt(units, static_cast<size_t>(quote));
+  }
+  typeSearch.SetResult();
+  scopeSearch.SetResult();
 
   // The first name=" not preceded by "_", so that match_name="true" is never read as a name.
   const PMString opener(kDataFrameNameOpener);

@@ -18,6 +18,8 @@ struct CommandEntry {
 
 // vantelle parse [--type T] [--format tsv|hex|json] [FILE]
 int RunParseCommand(const CommandArgs& args);
+// vantelle check [--type T] [--format text|json] [FILE...]
+int RunCheckCommand(const CommandArgs& args);
 // vantelle header [FILE]
 int RunHeaderCommand(const CommandArgs& args);
 // vantelle run [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR] FILE

@@ -1,16 +1,16 @@
 // vantelle parse: the entry block the plug-in hands out for a data frame text, for people who
 // prepare data frame text outside the host.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "CommandInput.h"
 #include "Commands.h"
 #include "HeaderText.h"
 #include "ToolSession.h"
+#include "TypeArgument.h"
 #include "dataframe/parser/DataFrameParser.h"
+#include "text/OutputBuffer.h"
 #include "text/OutputText.h"
 
 namespace {
@@ -47,25 +47,6 @@ struct ParseOptions {
   std::string path = "-";
   bool help = false;
 };
-
-// A type keyword, or a decimal number that fits 16 bits.
-bool ReadTypeArgument(const std::string& word, DataFrameType& type) {
-  for (int value = 0; value < kDataFrameTypeCount; ++value) {
-    if (word == kDataFrameTypeKeywords[value]) {
-      type = static_cast<DataFrameType>(value);
-      return true;
-    }
-  }
-  const size_t signLength = word[0] == '-' ? 1 : 0;
-  if (word.size() == signLength || word.size() - signLength > 5) return false;
-  for (size_t i = signLength; i < word.size(); ++i) {
-    if (word[i] < '0' || word[i] > '9') return false;
-  }
-  const long number = std::strtol(word.c_str(), nullptr, 10);
-  if (number < INT16_MIN || number > INT16_MAX) return false;
-  type = static_cast<DataFrameType>(number);
-  return true;
-}
 
 bool ReadFormatArgument(const std::string& word, OutputFormat& format) {
   if (word == "tsv") {
@@ -108,77 +89,82 @@ std::string ReadParseOptions(const CommandArgs& args, ParseOptions& options) {
   return std::string();
 }
 
-struct Entry {
-  std::string label;  // UTF-8
-  std::string value;
-};
-
 uint32 ReadU32(const uint8* at) {
   uint32 value;
   std::memcpy(&value, at, sizeof value);
   return value;
 }
 
-// The 8-bit string at [at, end) up to its NUL, in UTF-8; at moves past the NUL.
-std::string ReadEntryString(const uint8*& at, const uint8* end) {
-  const uint8* nul = static_cast<const uint8*>(std::memchr(at, 0, static_cast<size_t>(end - at)));
-  if (!nul) nul = end;
-  PMString text(
-      PlatformEncoding::Decode(reinterpret_cast<const char*>(at), static_cast<size_t>(nul - at)));
-  at = nul == end ? end : nul + 1;
-  return text.GetUTF8String();
-}
-
-// The entries of a block, each read within the bounds its size field and the block give.
-std::vector<Entry> ReadEntries(const uint8* block, uint32 size) {
-  std::vector<Entry> entries;
-  uint32 count = ReadU32(block + kDataFrameEntryBlockCountOffset);
+// Calls visit(label, labelLength, value, valueLength) for each entry of a block, each read within
+// the bounds its size field and the block give.
+template <class Visit>
+void ForEachEntry(const uint8* block, uint32 size, Visit visit) {
+  const uint32 count = ReadU32(block + kDataFrameEntryBlockCountOffset);
   uint32 offset = kDataFrameEntryBlockHeadSize;
   for (uint32 i = 0; i < count && size - offset >= kDataFrameEntrySizeFieldSize; ++i) {
-    uint32 entrySize = ReadU32(block + offset);
+    const uint32 entrySize = ReadU32(block + offset);
     if (entrySize < kDataFrameEntrySizeFieldSize || entrySize > size - offset) break;
-    const uint8* at = block + offset + kDataFrameEntrySizeFieldSize;
+    const uint8* label = block + offset + kDataFrameEntrySizeFieldSize;
     const uint8* end = block + offset + entrySize;
-    Entry entry;
-    entry.label = ReadEntryString(at, end);
-    entry.value = ReadEntryString(at, end);
-    entries.push_back(std::move(entry));
+    const auto* labelEnd = static_cast<const uint8*>(std::memchr(label, 0, size_t(end - label)));
+    if (!labelEnd) labelEnd = end;
+    const uint8* value = labelEnd == end ? end : labelEnd + 1;
+    const auto* valueEnd = static_cast<const uint8*>(std::memchr(value, 0, size_t(end - value)));
+    if (!valueEnd) valueEnd = end;
+    visit(label, size_t(labelEnd - label), value, size_t(valueEnd - value));
     offset += entrySize;
   }
-  return entries;
 }
 
-std::string HexText(const uint8* block, uint32 size) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(size_t{size} * 2 + 1);
-  for (uint32 i = 0; i < size; ++i) {
-    out.push_back(kDigits[block[i] >> 4]);
-    out.push_back(kDigits[block[i] & 0x0F]);
-  }
-  out.push_back('\n');
-  return out;
+void WriteTsv(OutputBuffer& out, const DataFrameHeader& header, const uint8* block, uint32 size) {
+  out.Append("# " + HeaderText(header.type, header.scope, header.name) + "\n");
+  ForEachEntry(block, size, [&](const uint8* label, size_t labelLength, const uint8* value,
+                                size_t valueLength) {
+    out.AppendPlatformText(label, labelLength, false);
+    out.Append('\t');
+    out.AppendPlatformText(value, valueLength, false);
+    out.Append('\n');
+  });
 }
 
-std::string TsvText(const DataFrameHeader& header, const std::vector<Entry>& entries) {
-  std::string out = "# " + HeaderText(header.type, header.scope, header.name) + "\n";
-  for (const Entry& entry : entries) {
-    out += EscapedField(entry.label) + "\t" + EscapedField(entry.value) + "\n";
-  }
-  return out;
+void WriteJson(OutputBuffer& out, const DataFrameHeader& header, const uint8* block,
+               uint32 size) {
+  out.Append("{\"type\":" + std::to_string(header.type) +
+             ",\"scope\":" + std::to_string(header.scope) +
+             ",\"name\":" + JsonQuote(header.name.GetUTF16()) + ",\"entries\":[");
+  bool first = true;
+  ForEachEntry(block, size, [&](const uint8* label, size_t labelLength, const uint8* value,
+                                size_t valueLength) {
+    out.Append(first ? "{\"label\":\"" : ",{\"label\":\"");
+    first = false;
+    out.AppendPlatformText(label, labelLength, true);
+    out.Append("\",\"value\":\"");
+    out.AppendPlatformText(value, valueLength, true);
+    out.Append("\"}");
+  });
+  out.Append("]}\n");
 }
 
-std::string JsonText(const DataFrameHeader& header, const std::vector<Entry>& entries) {
-  std::string out = "{\"type\":" + std::to_string(header.type) +
-                    ",\"scope\":" + std::to_string(header.scope) +
-                    ",\"name\":" + JsonQuote(header.name.GetUTF8String()) + ",\"entries\":[";
-  for (size_t i = 0; i < entries.size(); ++i) {
-    if (i != 0) out.push_back(',');
-    out += "{\"label\":" + JsonQuote(entries[i].label) +
-           ",\"value\":" + JsonQuote(entries[i].value) + "}";
+// Reads the input as the plug-in reads a data frame's story and parses its body into a new entry
+// block. The text is gone when this returns: only the block is held while the output is written.
+// Null, having said why, when the input cannot be read or the block cannot be had.
+MemBlock ReadAndParse(const ParseOptions& options, DataFrameHeader& header, uint32& size) {
+  PMString text;
+  std::string inputError;
+  if (!ReadUTF8Input(options.path, text, inputError)) {
+    std::fprintf(stderr, "vantelle parse: %s\n", inputError.c_str());
+    return nullptr;
   }
-  out += "]}\n";
-  return out;
+  StraightenQuotes(text);
+  ReadHeaderAttributes(text, &header.type, &header.scope, header.name);
+  if (options.typeGiven) header.type = options.type;
+
+  // The body is the text less its header, cut off in place rather than copied.
+  text.GetUTF16Mutable().erase(0, static_cast<size_t>(DataFrameBodyStart(text)));
+  MemBlock block = nullptr;
+  ParseDataFrameEntries(text, header.type, &block, &size);
+  if (!block) std::fprintf(stderr, "vantelle parse: no memory for the entry block\n");
+  return block;
 }
 
 }  // namespace
@@ -196,39 +182,26 @@ int RunParseCommand(const CommandArgs& args) {
   }
 
   ToolSession session;
-  PMString text;
-  std::string inputError;
-  if (!ReadUTF8Input(options.path, text, inputError)) {
-    std::fprintf(stderr, "vantelle parse: %s\n", inputError.c_str());
-    return 1;
-  }
-  StraightenQuotes(text);
   DataFrameHeader header;
-  ReadHeaderAttributes(text, &header.type, &header.scope, header.name);
-  if (options.typeGiven) header.type = options.type;
-
-  PMString body = text.Substring(DataFrameBodyStart(text));
-  MemBlock block = nullptr;
   uint32 size = 0;
-  ParseDataFrameEntries(body, header.type, &block, &size);
-  if (!block) {
-    std::fprintf(stderr, "vantelle parse: no memory for the entry block\n");
-    return 1;
-  }
+  MemBlock block = ReadAndParse(options, header, size);
+  if (!block) return 1;
   const auto* bytes = static_cast<const uint8*>(block);
-  std::string out;
-  switch (options.format) {
-    case OutputFormat::kHex:
-      out = HexText(bytes, size);
-      break;
-    case OutputFormat::kTsv:
-      out = TsvText(header, ReadEntries(bytes, size));
-      break;
-    case OutputFormat::kJson:
-      out = JsonText(header, ReadEntries(bytes, size));
-      break;
+  {
+    OutputBuffer out(stdout);
+    switch (options.format) {
+      case OutputFormat::kHex:
+        out.AppendHex(bytes, size);
+        out.Append('\n');
+        break;
+      case OutputFormat::kTsv:
+        WriteTsv(out, header, bytes, size);
+        break;
+      case OutputFormat::kJson:
+        WriteJson(out, header, bytes, size);
+        break;
+    }
   }
   FreeMemBlock(block);
-  std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
 }

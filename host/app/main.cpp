@@ -10,6 +10,8 @@ namespace {
 // A new command is one row here and one declaration in Commands.h.
 constexpr CommandEntry kCommands[] = {
     {"parse", "print the entries a data frame text yields", RunParseCommand},
+    {"check", "report what in a data frame text the plug-in reads otherwise than meant",
+     RunCheckCommand},
     {"header", "print the header a data frame text declares", RunHeaderCommand},
     {"run", "run a session script against the host and its plug-ins", RunRunCommand},
     {"shell", "run session commands read from standard input", RunShellCommand},

@@ -1,5 +1,8 @@
 #include "text/OutputText.h"
 
+#include <array>
+
+#include "PMString.h"
 #include "WideString.h"
 
 namespace {
@@ -26,6 +29,27 @@ std::u16string Decoded(const std::string& utf8) {
   WideString text;
   text.SetUTF8String(utf8);
   return text.GetUTF16();
+}
+
+// The escaped UTF-8 form of each 8-bit character, built once from the one escaping rule.
+struct PlatformTextForms {
+  std::array<std::string, 256> escaped;    // '"' escaped too
+  std::array<std::string, 256> quoteAsIs;  // '"' as it is
+  std::array<bool, 256> unchanged;         // the character is its own single byte in both
+};
+
+const PlatformTextForms& Forms() {
+  static const PlatformTextForms forms = [] {
+    PlatformTextForms f;
+    for (unsigned b = 0; b < 256; ++b) {
+      const UTF32TextChar c = PlatformEncoding::DecodeByte(static_cast<uint8>(b));
+      AppendJsonEscaped(f.escaped[b], c, true);
+      AppendJsonEscaped(f.quoteAsIs[b], c, false);
+      f.unchanged[b] = f.escaped[b].size() == 1 && f.escaped[b][0] == static_cast<char>(b);
+    }
+    return f;
+  }();
+  return forms;
 }
 
 }  // namespace
@@ -74,6 +98,22 @@ std::string EscapedField(const std::string& utf8) {
   std::string out;
   AppendEscapedText(out, Decoded(utf8), false);
   return out;
+}
+
+void AppendPlatformTextEscaped(std::string& out, const uint8* bytes, size_t size,
+                               bool escapeQuote) {
+  const PlatformTextForms& forms = Forms();
+  const auto& form = escapeQuote ? forms.escaped : forms.quoteAsIs;
+  const uint8* end = bytes + size;
+  while (bytes != end) {
+    // Runs of characters that stand for themselves are copied at once.
+    const uint8* run = bytes;
+    while (run != end && forms.unchanged[*run]) ++run;
+    out.append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(run - bytes));
+    if (run == end) break;
+    out += form[*run];
+    bytes = run + 1;
+  }
 }
 
 std::string HexText(const void* bytes, size_t size) {

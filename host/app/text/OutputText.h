@@ -18,5 +18,9 @@ std::string JsonQuote(const std::string& utf8);
 // quoted, such as the columns of tab-separated output.
 std::string EscapedField(const std::string& utf8);
 
+// 8-bit platform text decoded to UTF-8 with the same escapes, without quotes; with escapeQuote
+// false '"' stays as it is. One table look-up a byte.
+void AppendPlatformTextEscaped(std::string& out, const uint8* bytes, size_t size, bool escapeQuote);
+
 // Bytes as uppercase hexadecimal digits, two a byte, without separators.
 std::string HexText(const void* bytes, size_t size);

@@ -1,0 +1,659 @@
+#include "check/DataFrameCheck.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <type_traits>
+
+#include "dataframe/parser/CommentCutter.h"
+#include "dataframe/parser/EntryLineRules.h"
+#include "dataframe/parser/HeaderReader.h"
+#include "text/OutputText.h"
+
+using namespace EntryLineRules;
+
+namespace {
+
+constexpr size_t kNone = std::u16string::npos;
+constexpr textchar kClosingTypographicQuote = 0x201D;
+
+// A finding while the text is read: its place as a position in the text; lines and columns are
+// counted when it is reported.
+struct Place {
+  size_t at;
+  size_t last;  // the position whose line ends what the finding is about
+  FindingSeverity severity;
+  const char* code;
+  std::string message;
+};
+
+// Appends texts and numbers, each piece without a string of its own.
+void AppendAll(std::string&) {}
+template <class First, class... Rest>
+void AppendAll(std::string& out, const First& first, const Rest&... rest) {
+  if constexpr (std::is_integral_v<First>) {
+    char digits[24];
+    out.append(digits, static_cast<size_t>(std::to_chars(digits, digits + 24, first).ptr - digits));
+  } else if constexpr (std::is_array_v<First>) {
+    out.append(first, std::extent_v<First> - 1);  // a literal: its length is known
+  } else {
+    out += first;
+  }
+  AppendAll(out, rest...);
+}
+
+std::string CodePoint(UTF32TextChar c) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
+  return buffer;
+}
+
+bool IsBlank(textchar c) {
+  return c == ' ' || c == '\t';
+}
+
+bool IsWordUnit(textchar c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+// The start of each line of the text, lines ending at CR LF, CR or LF as editors count them.
+class LineIndex {
+ public:
+  explicit LineIndex(const std::u16string& text) : fText(text) {
+    fStarts.push_back(0);
+    const size_t size = text.size();
+    for (size_t i = 0; i < size; ++i) {
+      // Four units at a time while none is below 0x0E, where CR and LF are: most of any text.
+      uint64 four;
+      while (i + 4 <= size && (std::memcpy(&four, &text[i], 8),
+                               ((four - 0x000E000E000E000Eu) & ~four & 0x8000800080008000u) == 0)) {
+        i += 4;
+      }
+      if (i == size) break;
+      const textchar c = text[i];
+      if (c != kCR && c != kLF) continue;
+      if (c == kCR && i + 1 < size && text[i + 1] == kLF) ++i;
+      fStarts.push_back(static_cast<uint32>(i + 1));
+    }
+  }
+  // 1-based.
+  uint32 Line(size_t at) const {
+    return static_cast<uint32>(std::upper_bound(fStarts.begin(), fStarts.end(), at) -
+                               fStarts.begin());
+  }
+  // The last line that holds a character.
+  uint32 LastLine() const { return Line(fText.empty() ? 0 : fText.size() - 1); }
+  size_t Start(uint32 line) const { return fStarts[line - 1]; }
+  uint32 Count() const { return static_cast<uint32>(fStarts.size()); }
+  const std::u16string& Text() const { return fText; }
+
+ private:
+  const std::u16string& fText;
+  std::vector<uint32> fStarts;
+};
+
+// Lines and columns of positions asked for in order, each found by moving on from the last.
+class LineCursor {
+ public:
+  explicit LineCursor(const LineIndex& index) : fIndex(index) {}
+
+  uint32 Line(size_t at) {
+    if (at < fIndex.Start(fLine)) {
+      fLine = fIndex.Line(at);
+      fAt = fIndex.Start(fLine);
+      fColumn = 1;
+    }
+    while (fLine < fIndex.Count() && fIndex.Start(fLine + 1) <= at) {
+      ++fLine;
+      fAt = fIndex.Start(fLine);
+      fColumn = 1;
+    }
+    return fLine;
+  }
+  // 1-based, in characters: a surrogate pair counts once.
+  uint32 Column(size_t at) {
+    Line(at);
+    if (at < fAt) {
+      fAt = fIndex.Start(fLine);
+      fColumn = 1;
+    }
+    const std::u16string& text = fIndex.Text();
+    for (; fAt < at && fAt < text.size(); ++fAt) {
+      const bool secondOfPair = text[fAt] >= 0xDC00 && text[fAt] <= 0xDFFF &&
+                                fAt > fIndex.Start(fLine) && text[fAt - 1] >= 0xD800 &&
+                                text[fAt - 1] <= 0xDBFF;
+      if (!secondOfPair) ++fColumn;
+    }
+    return fColumn;
+  }
+
+ private:
+  const LineIndex& fIndex;
+  uint32 fLine = 1;
+  size_t fAt = 0;
+  uint32 fColumn = 1;
+};
+
+// Where each unit of the body left by cutting comments stood in the whole text. Positions are
+// looked up near the last one, as a walk over the body asks for them.
+class Origins {
+ public:
+  Origins(const CommentCuts& cuts, size_t bodyStart, size_t keptSize)
+      : fRuns(cuts.kept), fBodyStart(bodyStart), fKeptSize(keptSize) {}
+
+  size_t Of(size_t at) {
+    while (fRun + 1 < fRuns.size() && fRuns[fRun + 1].at <= at) ++fRun;
+    while (fRun > 0 && fRuns[fRun].at > at) --fRun;
+    return fBodyStart + fRuns[fRun].from + (at - fRuns[fRun].at);
+  }
+  // The first place a comment was cut out between the kept positions first and last (inclusive),
+  // or kNone when no cut lies between them.
+  size_t FirstCutBetween(size_t first, size_t last) {
+    Of(first);
+    for (size_t run = fRun; run + 1 < fRuns.size() && fRuns[run + 1].at <= last; ++run) {
+      const size_t end = fRuns[run].from + (fRuns[run + 1].at - fRuns[run].at);
+      if (end != fRuns[run + 1].from) return fBodyStart + end;
+    }
+    return kNone;
+  }
+  // Whether the unit at a position of the whole text is part of the body left by cutting.
+  bool IsKept(size_t original) const {
+    if (original < fBodyStart) return false;
+    const size_t from = original - fBodyStart;
+    auto run = std::upper_bound(fRuns.begin(), fRuns.end(), from,
+                                [](size_t f, const CommentCuts::KeptRun& r) { return f < r.from; });
+    if (run == fRuns.begin()) return false;
+    const size_t next = run == fRuns.end() ? fKeptSize : run->at;
+    --run;
+    return from - run->from < next - run->at;
+  }
+  // Where the cut that ran to the end of the text began.
+  size_t UnclosedStart() {
+    if (fRuns.empty()) return fBodyStart;
+    return Of(fKeptSize - 1) + 1;
+  }
+
+ private:
+  const std::vector<CommentCuts::KeptRun>& fRuns;
+  size_t fBodyStart;
+  size_t fKeptSize;
+  size_t fRun = 0;
+};
+
+// Labels met so far, each with the line it was first given on: an open-addressing table of small
+// slots over the labels' bytes, which are kept one after the other in one buffer, so that a label
+// costs no allocation of its own however many there are.
+class LabelLines {
+ public:
+  LabelLines() : fSlots(1024) {}
+
+  // The line the label was first given on; 0, recording the line, when it is new.
+  uint32 FindOrAdd(std::string_view label, uint32 line) {
+    uint32 hash = 2166136261u;  // FNV-1a
+    for (char c : label) hash = (hash ^ static_cast<uint8>(c)) * 16777619u;
+    for (size_t i = hash & (fSlots.size() - 1);; i = (i + 1) & (fSlots.size() - 1)) {
+      Slot& slot = fSlots[i];
+      if (slot.line == 0) {
+        slot = {hash, line, static_cast<uint32>(fBytes.size()), static_cast<uint32>(label.size())};
+        fBytes.append(label);
+        if (++fUsed * 4 > fSlots.size() * 3) Grow();
+        return 0;
+      }
+      if (slot.hash == hash && std::string_view(fBytes).substr(slot.offset, slot.length) == label) {
+        return slot.line;
+      }
+    }
+  }
+
+ private:
+  struct Slot {
+    uint32 hash = 0;
+    uint32 line = 0;  // 0 for a free slot
+    uint32 offset = 0;
+    uint32 length = 0;
+  };
+
+  void Grow() {
+    std::vector<Slot> old(fSlots.size() * 2);
+    old.swap(fSlots);
+    for (const Slot& slot : old) {
+      if (slot.line == 0) continue;
+      size_t i = slot.hash & (fSlots.size() - 1);
+      while (fSlots[i].line != 0) i = (i + 1) & (fSlots.size() - 1);
+      fSlots[i] = slot;
+    }
+  }
+
+  std::vector<Slot> fSlots;  // a power of two, at most three quarters used
+  size_t fUsed = 0;
+  std::string fBytes;
+};
+
+class Checker {
+ public:
+  Checker(PMString& text, const CheckOptions& options, const FindingSink& sink)
+      : fString(text),
+        fText(text.GetUTF16Mutable()),
+        fOptions(options),
+        fSink(sink),
+        fLines(fText),
+        fReported(fLines),
+        fWalked(fLines) {}
+
+  void Run();
+
+ private:
+  // Findings about the whole text go to the early list, which is ordered once the header is
+  // read; the findings of each body line are gathered, ordered and reported with the early ones
+  // that stand before them, so that all are reported in the order of their places.
+  std::string& Add(std::vector<Place>& into, size_t& used, size_t at, size_t last,
+                   FindingSeverity severity, const char* code) {
+    if (used == into.size()) into.emplace_back();
+    Place& place = into[used++];
+    place.at = at;
+    place.last = last;
+    place.severity = severity;
+    place.code = code;
+    place.message.clear();
+    return place.message;
+  }
+  std::string& Early(size_t at, size_t last, FindingSeverity severity, const char* code) {
+    return Add(fEarly, fEarlyCount, at, last, severity, code);
+  }
+  std::string& OnLine(size_t at, size_t last, FindingSeverity severity, const char* code) {
+    return Add(fLine, fLineCount, at, last, severity, code);
+  }
+  std::string& Warn(size_t at, const char* code) {
+    return OnLine(at, at, FindingSeverity::kWarning, code);
+  }
+  std::string& Note(size_t at, const char* code) {
+    return OnLine(at, at, FindingSeverity::kNote, code);
+  }
+  std::string Where(size_t at) const {
+    LineCursor cursor(fLines);
+    return std::to_string(cursor.Line(at)) + ":" + std::to_string(cursor.Column(at));
+  }
+  void Report(const Place& place) {
+    const uint32 line = fReported.Line(place.at);
+    const uint32 column = fReported.Column(place.at);
+    const uint32 last = place.last == place.at ? line : std::max(line, fLines.Line(place.last));
+    fSink(CheckFinding{line, column, last, place.severity, place.code, place.message});
+  }
+  void ReportEarlyUpTo(size_t at) {
+    while (fEarlyReported < fEarlyCount && fEarly[fEarlyReported].at <= at) {
+      Report(fEarly[fEarlyReported++]);
+    }
+  }
+  void ReportLine() {
+    const auto end = fLine.begin() + static_cast<ptrdiff_t>(fLineCount);
+    const auto before = [](const Place& a, const Place& b) { return a.at < b.at; };
+    if (!std::is_sorted(fLine.begin(), end, before)) std::stable_sort(fLine.begin(), end, before);
+    for (size_t i = 0; i < fLineCount; ++i) {
+      ReportEarlyUpTo(fLine[i].at);
+      Report(fLine[i]);
+    }
+    fLineCount = 0;
+  }
+
+  void CheckQuotes();
+  void CheckHeader();
+  void CheckAttributeForms(size_t from, size_t to);
+  void CheckDecidingLiteral(const char* what, const char* keyword, const char* value);
+  void CheckName();
+  void CheckBody();
+  void CheckLine(const EntryLine& line, const std::u16string& body, Origins& origins);
+  void CheckEntry(const EntryLine& line, const std::u16string& body, Origins& origins,
+                  size_t first);
+  void CheckHiddenSeparator(const EntryLine& line, const std::u16string& body, Origins& origins,
+                            size_t first, size_t last);
+
+  PMString& fString;
+  const std::u16string& fText;
+  const CheckOptions& fOptions;
+  const FindingSink& fSink;
+  const LineIndex fLines;
+  LineCursor fReported;  // the places reported, in order
+  LineCursor fWalked;    // the places the body walk is at
+  std::vector<Place> fEarly;
+  size_t fEarlyCount = 0;
+  size_t fEarlyReported = 0;
+  std::vector<Place> fLine;
+  size_t fLineCount = 0;
+  DataFrameHeader fHeader;
+  size_t fOpener = kNone;  // "<dataframe"
+  size_t fCloser = kNone;  // the "/>" after it
+  size_t fBodyStart = 0;
+  DataFrameType fType = kDataFrameTypeUnknown;  // the type the entries are read as
+  LabelLines fLabels;
+  std::string fScratch;
+};
+
+void Checker::CheckQuotes() {
+  for (size_t at = UnicodeSavvyString::FindUnits(fText, &kClosingTypographicQuote, 1, 0);
+       at != kNone;
+       at = UnicodeSavvyString::FindUnits(fText, &kClosingTypographicQuote, 1, at + 1)) {
+    Early(at, at, FindingSeverity::kNote, "DF401") =
+        "typographic quote \xE2\x80\x9D is read as a straight \"";
+  }
+}
+
+void Checker::CheckHeader() {
+  fOpener = UnicodeSavvyString::FindUnits(fText, u"<dataframe", 10, 0);
+  fCloser = fOpener == kNone ? kNone : UnicodeSavvyString::FindUnits(fText, u"/>", 2, fOpener);
+  // Findings about the whole data frame stand at its header, or at the start when the header
+  // does not close and all of the text is the body.
+  const size_t headerAt = fCloser == kNone ? 0 : fOpener;
+  const size_t end = fText.empty() ? 0 : fText.size() - 1;
+  if (fOpener == kNone) {
+    Early(0, 0, FindingSeverity::kWarning, "DF101") =
+        "no header: the text has no \"<dataframe\", so all of it is the body";
+  } else if (fCloser == kNone) {
+    Early(fOpener, fOpener, FindingSeverity::kWarning, "DF102") =
+        "header not closed by \"/>\": all of the text is the body, the header line included";
+  } else {
+    size_t first = 0;
+    while (first < fOpener && PMString::IsWhiteSpaceChar(fText[first])) ++first;
+    if (first < fOpener) {
+      Early(first, fOpener - 1, FindingSeverity::kWarning, "DF112") =
+          "text before the header is not part of the body: it gives no entries";
+    }
+    CheckAttributeForms(fOpener, fCloser);
+  }
+
+  if (fOptions.typeGiven) {
+    fType = fOptions.type;
+  } else if (fHeader.type == kDataFrameTypeUnknown) {
+    Early(headerAt, end, FindingSeverity::kWarning, "DF103") =
+        "no type: none of type=\"labels\", type=\"index\", type=\"mfgindex\", "
+        "type=\"auxkeys\", type=\"pellow\", type=\"shared_pellow\" occurs, so the text gives no "
+        "entries";
+  } else {
+    fType = fHeader.type;
+    CheckDecidingLiteral("type", "type", kDataFrameTypeKeywords[fHeader.type]);
+  }
+  if (fType != kDataFrameTypeUnknown && fType != kDataFrameTypeLabels) {
+    const std::string name = fType >= 0 && fType < kDataFrameTypeCount
+                                 ? JsonQuote(std::string(kDataFrameTypeKeywords[fType]))
+                                 : std::to_string(fType);
+    AppendAll(Early(headerAt, end, FindingSeverity::kNote, "DF109"), "type ", name,
+              " gives no entries: only labels data frames hand out entries");
+  }
+
+  if (fHeader.scope == kDataFrameScopeUnknown) {
+    Early(headerAt, headerAt, FindingSeverity::kWarning, "DF107") =
+        "no scope: none of scope=\"document\", scope=\"spread\", scope=\"page\", "
+        "scope=\"frame\", scope=\"global\" occurs, so the data frame applies to no page item";
+  } else {
+    CheckDecidingLiteral("scope", "scope", kDataFrameScopeKeywords[fHeader.scope]);
+    if (fHeader.scope == kDataFrameScopeFrame || fHeader.scope == kDataFrameScopeGlobal) {
+      AppendAll(Early(headerAt, headerAt, FindingSeverity::kNote, "DF108"), "scope \"",
+                kDataFrameScopeKeywords[fHeader.scope],
+                "\" applies to no page item: only page, spread and document data frames are "
+                "gathered");
+    }
+  }
+  CheckName();
+}
+
+// Words type, scope and name followed by "=" in the header that the reader does not take for the
+// attribute: capitals, blanks around "=", other quote marks, unknown values.
+void Checker::CheckAttributeForms(size_t from, size_t to) {
+  for (size_t at = from; at < to; ++at) {
+    if (!IsWordUnit(fText[at]) || (at > 0 && IsWordUnit(fText[at - 1]))) continue;
+    size_t end = at;
+    while (end < to && IsWordUnit(fText[end])) ++end;
+    std::string word;
+    for (size_t i = at; i < end; ++i) word += static_cast<char>(fText[i]);
+    std::string lower = word;
+    for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    size_t equals = end;
+    while (equals < to && IsBlank(fText[equals])) ++equals;
+    const size_t wordAt = at;
+    at = end - 1;
+    if ((lower != "type" && lower != "scope" && lower != "name") || equals >= to ||
+        fText[equals] != '=') {
+      continue;
+    }
+    size_t quote = equals + 1;
+    while (quote < fText.size() && IsBlank(fText[quote])) ++quote;
+    const auto warn = [&]() -> std::string& {
+      return Early(wordAt, wordAt, FindingSeverity::kWarning, "DF104");
+    };
+    if (word != lower) {
+      AppendAll(warn(), "the attribute ", word, " is not read: attribute names are lowercase (",
+                lower, "=)");
+    } else if (equals != end || quote != equals + 1) {
+      AppendAll(warn(), "the attribute ", word, " is not read: no blanks are allowed around \"=\"");
+    } else if (quote >= fText.size() || fText[quote] != '"') {
+      const textchar mark = quote < fText.size() ? fText[quote] : 0;
+      const bool quoteMark =
+          mark == '\'' || (mark >= 0x2018 && mark <= 0x201F) || mark == 0xAB || mark == 0xBB;
+      AppendAll(warn(), "the attribute ", word,
+                " is not read: its value must be in straight double quotes",
+                quoteMark ? ", not " + JsonQuote(std::u16string(1, mark)) : "");
+    } else if (lower != "name") {
+      const size_t close = fText.find(u'"', quote + 1);
+      const std::u16string value =
+          fText.substr(quote + 1, close == kNone ? kNone : close - quote - 1);
+      const bool isType = lower == "type";
+      const char* const* keywords = isType ? kDataFrameTypeKeywords : kDataFrameScopeKeywords;
+      const int count = isType ? kDataFrameTypeCount : kDataFrameScopeCount;
+      bool known = value == u"unknown";
+      std::string list;
+      for (int i = 0; i < count; ++i) {
+        known = known || PMString(keywords[i]).GetUTF16() == value;
+        AppendAll(list, i ? ", " : "", keywords[i]);
+      }
+      if (!known)
+        AppendAll(warn(), "unknown ", lower, " ", JsonQuote(value), ": it is one of ", list);
+    }
+  }
+}
+
+// The literal that decides an attribute should be the header's own.
+void Checker::CheckDecidingLiteral(const char* what, const char* keyword, const char* value) {
+  if (fCloser == kNone) return;
+  const std::u16string literal =
+      PMString(keyword).GetUTF16() + u"=\"" + PMString(value).GetUTF16() + u"\"";
+  const size_t inHeader =
+      UnicodeSavvyString::FindUnits(fText, literal.data(), literal.size(), fOpener);
+  if (inHeader != kNone && inHeader + literal.size() <= fCloser) return;
+  const size_t first = UnicodeSavvyString::FindUnits(fText, literal.data(), literal.size(), 0);
+  AppendAll(Early(fOpener, fOpener, FindingSeverity::kWarning, "DF105"), "the ", what,
+            " is read from ", JsonQuote(literal), " at ", Where(first), ", outside the header");
+}
+
+void Checker::CheckName() {
+  const std::u16string opener = u"name=\"";
+  size_t at = UnicodeSavvyString::FindUnits(fText, opener.data(), opener.size(), 0);
+  while (at != kNone && at > 0 && fText[at - 1] == '_') {
+    at = UnicodeSavvyString::FindUnits(fText, opener.data(), opener.size(), at + 1);
+  }
+  if (at == kNone) return;
+  const size_t valueStart = at + opener.size();
+  const size_t close = fText.find(u'"', valueStart);
+  const size_t firstCloser = UnicodeSavvyString::FindUnits(fText, u"/>", 2, 0);
+  const auto warn = [&](size_t where, const char* code) -> std::string& {
+    return Early(where, where, FindingSeverity::kWarning, code);
+  };
+  if (close == kNone) {
+    warn(at, "DF111") = "the name is not read: it has no closing quote";
+  } else if (firstCloser == kNone) {
+    warn(at, "DF111") =
+        "the name is not read: a name counts only before a \"/>\", and there is none";
+  } else if (close > firstCloser) {
+    warn(at, "DF111") = "the name is not read: its closing quote comes after the first \"/>\"";
+  } else if (close + 1 < fText.size() && !IsBlank(fText[close + 1]) && fText[close + 1] != '/' &&
+             fText[close + 1] != '>' && fText[close + 1] != kCR && fText[close + 1] != kLF) {
+    AppendAll(warn(close, "DF110"), "the name ends at this quote: it is read as ",
+              JsonQuote(fText.substr(valueStart, close - valueStart)), " and the rest is ignored");
+  }
+}
+
+void Checker::CheckBody() {
+  std::u16string body = fText.substr(fBodyStart);
+  CommentCuts cuts;
+  CutComments(body, &cuts);
+  Origins origins(cuts, fBodyStart, body.size());
+  if (fType == kDataFrameTypeLabels) {
+    ForEachEntryLine(body, [&](const EntryLine& line) {
+      CheckLine(line, body, origins);
+      ReportLine();
+    });
+  }
+  if (cuts.unclosed) {
+    const size_t opener = origins.UnclosedStart();
+    AppendAll(OnLine(opener, fText.size() - 1, FindingSeverity::kWarning, "DF201"),
+              "comment never closed: it swallows the rest of the text, lines ", fLines.Line(opener),
+              " to ", fLines.LastLine());
+    ReportLine();
+  }
+}
+
+void Checker::CheckLine(const EntryLine& line, const std::u16string& body, Origins& origins) {
+  const size_t begin = static_cast<size_t>(line.begin - body.data());
+  const size_t end = static_cast<size_t>(line.scan.lineEnd - body.data());
+  size_t first = begin;
+  while (first + 1 < end && PMString::IsWhiteSpaceChar(body[first])) ++first;
+  size_t last = end - 1;
+  while (last > first && PMString::IsWhiteSpaceChar(body[last])) --last;
+  const size_t firstAt = origins.Of(first);
+  const size_t lastAt = origins.Of(last);
+  if (lastAt - firstAt != last - first) {
+    const uint32 firstLine = fWalked.Line(firstAt);
+    const uint32 lastLine = fLines.Line(lastAt);
+    if (firstLine != lastLine) {
+      const size_t cut = origins.FirstCutBetween(first, last);
+      AppendAll(OnLine(cut == kNone ? firstAt : cut, lastAt, FindingSeverity::kWarning, "DF202"),
+                "comment joins lines ", firstLine, " to ", lastLine, ": they are read as one line");
+    }
+    CheckHiddenSeparator(line, body, origins, begin, end - 1);
+  }
+  if (!line.entry) {
+    Note(origins.Of(begin), "DF301") = "the line holds only a separator: it gives no entry";
+    return;
+  }
+  CheckEntry(line, body, origins, first);
+}
+
+void Checker::CheckEntry(const EntryLine& line, const std::u16string& body, Origins& origins,
+                         size_t first) {
+  const EntryFields& entry = *line.entry;
+  const auto at = [&](const textchar* p) {
+    return origins.Of(static_cast<size_t>(p - body.data()));
+  };
+  const bool hasSeparator = line.scan.separator != line.scan.lineEnd;
+  if (!hasSeparator) {
+    Warn(origins.Of(first), "DF302") =
+        entry.label.IsEmpty() ? "a line of only white space gives an entry with an empty label "
+                                "and the value \"Missing Value\""
+                              : "no separator: the entry gets the value \"Missing Value\"";
+  } else if (entry.label.IsEmpty()) {
+    Warn(at(line.scan.separator), "DF307") = "the entry's label is empty";
+  }
+
+  struct Part {
+    const char* name;
+    Field untrimmed;
+    Field trimmed;
+  };
+  const Part parts[] = {
+      {"label", Field{line.begin, line.scan.separator}, entry.label},
+      {"value",
+       Field{hasSeparator ? line.scan.separator + 1 : line.scan.lineEnd, line.scan.lineEnd},
+       hasSeparator ? entry.value : Field{line.scan.lineEnd, line.scan.lineEnd}},
+  };
+  for (const Part& part : parts) {
+    // White space other than blanks, cut from either end.
+    for (const Field& cut : {Field{part.untrimmed.begin, part.trimmed.begin},
+                             Field{part.trimmed.end, part.untrimmed.end}}) {
+      for (const textchar* p = cut.begin; p < cut.end; ++p) {
+        if (*p == ' ') continue;
+        AppendAll(Note(at(p), "DF305"), "white space ", CodePoint(*p), " is trimmed from the ",
+                  part.name);
+        break;
+      }
+    }
+    if (entry.ascii) continue;
+    for (const textchar* p = part.trimmed.begin; p < part.trimmed.end; ++p) {
+      const textchar c = *p;
+      if (c == 0) {
+        AppendAll(Warn(at(p), "DF306"), "a NUL character ends the ", part.name,
+                  ": what follows it is lost");
+        break;
+      }
+      if (IsSeparatorEscape(p, part.trimmed.end)) {
+        const char separator[] = {static_cast<char>(p[1]), 0};
+        AppendAll(Note(at(p), "DF303"), "\"\\", separator, "\" becomes \"", separator, "\" in the ",
+                  part.name);
+        ++p;
+        continue;
+      }
+      if (c < 0x80) continue;
+      const bool pair = c >= 0xD800 && c <= 0xDBFF && p + 1 < part.trimmed.end && p[1] >= 0xDC00 &&
+                        p[1] <= 0xDFFF;
+      if (pair || EncodeChar(c) == '?') {
+        const UTF32TextChar scalar = pair ? 0x10000 + ((c - 0xD800) << 10) + (p[1] - 0xDC00) : c;
+        AppendAll(Warn(at(p), "DF402"), "character ", CodePoint(scalar),
+                  " has no 8-bit form: it becomes \"?\" in the ", part.name);
+      }
+      if (pair) ++p;
+    }
+  }
+
+  fScratch.resize(entry.labelBytes);
+  if (entry.labelBytes) EncodeField<true>(entry.label, reinterpret_cast<uint8*>(&fScratch[0]));
+  const size_t labelAt = at(entry.label.IsEmpty() ? line.begin : entry.label.begin);
+  const uint32 firstLine = fLabels.FindOrAdd(fScratch, fWalked.Line(labelAt));
+  if (firstLine != 0) {
+    std::string& message = Warn(labelAt, "DF304");
+    message += "the label \"";
+    AppendPlatformTextEscaped(message, reinterpret_cast<const uint8*>(fScratch.data()),
+                              fScratch.size(), true);
+    AppendAll(message, "\" was given before, on line ", firstLine, ": both entries are handed out");
+  }
+}
+
+// The separator an author sees on the line is the first one of its whole text, comments
+// included; when that one lies inside a comment, the line is split elsewhere.
+void Checker::CheckHiddenSeparator(const EntryLine& line, const std::u16string& body,
+                                   Origins& origins, size_t first, size_t last) {
+  const size_t from = origins.Of(first);
+  const size_t to = origins.Of(last) + 1;
+  const LineScan seen = ScanEntryLine<false>(fText.data() + from, fText.data() + to);
+  const size_t seenAt = static_cast<size_t>(seen.separator - fText.data());
+  if (seenAt == to) return;
+  const size_t readAt = line.scan.separator == line.scan.lineEnd
+                            ? kNone
+                            : origins.Of(static_cast<size_t>(line.scan.separator - body.data()));
+  if (seenAt == readAt || origins.IsKept(seenAt)) return;
+  const char mark[] = {static_cast<char>(fText[seenAt]), 0};
+  std::string& message = Warn(seenAt, "DF203");
+  AppendAll(message, "the \"", mark, "\" here is inside a comment: ");
+  if (readAt == kNone) {
+    message += "the line has no separator";
+  } else {
+    const char read[] = {static_cast<char>(fText[readAt]), 0};
+    AppendAll(message, "the line is split at the \"", read, "\" at ", Where(readAt));
+  }
+}
+
+void Checker::Run() {
+  CheckQuotes();
+  StraightenQuotes(fString);
+  ReadHeaderAttributes(fString, &fHeader.type, &fHeader.scope, fHeader.name);
+  fBodyStart = static_cast<size_t>(DataFrameBodyStart(fString));
+  CheckHeader();
+  std::stable_sort(fEarly.begin(), fEarly.begin() + static_cast<ptrdiff_t>(fEarlyCount),
+                   [](const Place& a, const Place& b) { return a.at < b.at; });
+  CheckBody();
+  ReportEarlyUpTo(kNone);
+}
+
+}  // namespace
+
+void CheckDataFrameText(PMString& text, const CheckOptions& options, const FindingSink& sink) {
+  Checker(text, options, sink).Run();
+}

@@ -20,7 +20,13 @@ class HOST_API UnicodeSavvyString {
 
   // Appends one Unicode scalar value: a surrogate pair above U+FFFF, U+FFFD for a value that is
   // no scalar value (a lone surrogate or anything above U+10FFFF).
-  void AppendUTF32TextChar(UTF32TextChar c);
+  void AppendUTF32TextChar(UTF32TextChar c) {
+    if (c < 0xD800) {
+      fText.push_back(static_cast<textchar>(c));
+    } else {
+      AppendOtherUTF32TextChar(c);
+    }
+  }
 
   // Searches a UTF-16 sequence from a position; -1 when it does not occur there or later.
   int32 IndexOfUnits(const std::u16string& what, int32 pos = 0) const;
@@ -49,4 +55,7 @@ class HOST_API UnicodeSavvyString {
 
  protected:
   std::u16string fText;
+
+ private:
+  void AppendOtherUTF32TextChar(UTF32TextChar c);
 };

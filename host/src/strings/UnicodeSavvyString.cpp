@@ -58,7 +58,7 @@ void UnicodeSavvyString::AppendUTF8(std::string& out, UTF32TextChar c) {
   }
 }
 
-void UnicodeSavvyString::AppendUTF32TextChar(UTF32TextChar c) {
+void UnicodeSavvyString::AppendOtherUTF32TextChar(UTF32TextChar c) {
   if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
   if (c < 0x10000) {
     fText.push_back(static_cast<textchar>(c));

@@ -2,12 +2,8 @@
 
 namespace {
 
-bool IsHighSurrogate(textchar u) {
-  return u >= 0xD800 && u <= 0xDBFF;
-}
-bool IsLowSurrogate(textchar u) {
-  return u >= 0xDC00 && u <= 0xDFFF;
-}
+// Units read from the model at once: a data frame's story is a few of them.
+constexpr int32 kPieceLength = 256;
 
 }  // namespace
 
@@ -23,6 +19,8 @@ TextIterator& TextIterator::operator=(const TextIterator& other) {
   if (fModel) fModel->Release();
   fModel = other.fModel;
   fPosition = other.fPosition;
+  fPiece.Clear();
+  fLength = -1;
   return *this;
 }
 
@@ -30,18 +28,12 @@ TextIterator::~TextIterator() {
   if (fModel) fModel->Release();
 }
 
-UTF32TextChar TextIterator::operator*() const {
+textchar TextIterator::ReadPiece(int32 position) const {
   if (!fModel) return 0;
-  const textchar unit = fModel->GetCodeUnit(fPosition);
-  if (IsHighSurrogate(unit) && fPosition + 1 < fModel->TotalLength()) {
-    const textchar next = fModel->GetCodeUnit(fPosition + 1);
-    if (IsLowSurrogate(next)) return 0x10000 + ((unit - 0xD800u) << 10) + (next - 0xDC00u);
-  }
-  return unit;
-}
-
-TextIterator& TextIterator::operator++() {
-  const UTF32TextChar c = **this;
-  fPosition += c > 0xFFFF ? 2 : 1;
-  return *this;
+  if (fLength < 0) fLength = fModel->TotalLength();
+  if (position < 0 || position >= fLength) return 0;
+  fPiece.Clear();
+  fPieceStart = position;
+  fModel->CopyRange(position, kPieceLength, fPiece);
+  return fPiece[0];
 }

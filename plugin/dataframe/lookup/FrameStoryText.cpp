@@ -18,6 +18,7 @@ void ReadFrameStoryText(const UIDRef& frame, PMString& text, int32 start, int32 
       count > 0 ? static_cast<int32>(std::min<int64>(int64{from} + count, last)) : last;
 
   WideString characters;
+  characters.GetUTF16Mutable().reserve(static_cast<size_t>(std::max(to - from, 0)));
   for (TextIterator it(story, from), end(story, to); it < end; ++it) {
     characters.AppendUTF32TextChar(*it);
   }

@@ -9,18 +9,29 @@ constexpr int16 kScopeReadingOrder[] = {kDataFrameScopeDocument, kDataFrameScope
                                         kDataFrameScopePage, kDataFrameScopeFrame,
                                         kDataFrameScopeGlobal};
 
-// One attribute of the header: the literals keyword="value" of its values, tried in a reading
-// order. The value is that of the first literal in the order that occurs anywhere in the text.
+// The literals keyword="value" of one attribute, split where the reader meets them: the
+// keyword and "=" before a quote, and each value with its closing quote after it, in reading
+// order. Built once.
+template <size_t N>
+struct AttributeLiterals {
+  AttributeLiterals(const char* keyword, const int16 (&readingOrder)[N], const char* const* values)
+      : prefix(PMString(keyword).GetUTF16() + u"="), order(readingOrder) {
+    for (size_t rank = 0; rank < N; ++rank) {
+      quotedValues[rank] = PMString(values[order[rank]]).GetUTF16() + u"\"";
+    }
+  }
+  std::u16string prefix;
+  std::u16string quotedValues[N];
+  const int16 (&order)[N];
+};
+
+// One attribute of the header. Its value is that of the first literal in its reading order that
+// occurs anywhere in the text.
 template <size_t N>
 class AttributeSearch {
  public:
-  AttributeSearch(const char* keyword, const int16 (&order)[N], const char* const* values,
-                  int16* result)
-      : fPrefix(PMString(keyword).GetUTF16() + u"="), fOrder(order), fResult(result) {
-    for (size_t rank = 0; rank < N; ++rank) {
-      fValues[rank] = PMString(values[order[rank]]).GetUTF16() + u"\"";
-    }
-  }
+  AttributeSearch(const AttributeLiterals<N>& literals, int16* result)
+      : fLiterals(literals), fResult(result) {}
 
   // Whether the search can still change its result: it is asked for, and the literal that comes
   // first in the order has not been met yet.
@@ -28,22 +39,22 @@ class AttributeSearch {
 
   // Looks at the literal whose opening quote is at the position, if it is one of this attribute.
   void LookAt(const std::u16string& text, size_t quote) {
-    if (quote < fPrefix.size() || text.compare(quote - fPrefix.size(), fPrefix.size(), fPrefix)) {
+    const std::u16string& prefix = fLiterals.prefix;
+    if (quote < prefix.size() || text.compare(quote - prefix.size(), prefix.size(), prefix)) {
       return;
     }
     for (size_t rank = 0; rank < fBest; ++rank) {
-      if (text.compare(quote + 1, fValues[rank].size(), fValues[rank]) == 0) fBest = rank;
+      const std::u16string& value = fLiterals.quotedValues[rank];
+      if (text.compare(quote + 1, value.size(), value) == 0) fBest = rank;
     }
   }
 
   void SetResult() const {
-    if (fResult && fBest < N) *fResult = fOrder[fBest];
+    if (fResult && fBest < N) *fResult = fLiterals.order[fBest];
   }
 
  private:
-  std::u16string fPrefix;     // keyword=
-  std::u16string fValues[N];  // value" for each rank
-  const int16 (&fOrder)[N];
+  const AttributeLiterals<N>& fLiterals;
   int16* fResult;
   size_t fBest = N;  // the rank of the first literal met in the order, N for none
 };
@@ -61,8 +72,10 @@ void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameSc
   // Every literal's value begins after a quote: one pass over the quotes of the text finds each
   // literal that occurs, however many there are to try and wherever they stand, and ends early
   // once the first of each order is met.
-  AttributeSearch typeSearch("type", kTypeReadingOrder, kDataFrameTypeKeywords, type);
-  AttributeSearch scopeSearch("scope", kScopeReadingOrder, kDataFrameScopeKeywords, scope);
+  static const AttributeLiterals kTypes("type", kTypeReadingOrder, kDataFrameTypeKeywords);
+  static const AttributeLiterals kScopes("scope", kScopeReadingOrder, kDataFrameScopeKeywords);
+  AttributeSearch typeSearch(kTypes, type);
+  AttributeSearch scopeSearch(kScopes, scope);
   const std::u16string& units = text.GetUTF16();
   for (int32 quote = text.IndexOfWChar('"');
        quote >= 0 && (typeSearch.Open() || scopeSearch.Open());

@@ -21,6 +21,7 @@ bench: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release
 	build/release/bench/vantelle_bench
+	build/release/bench/vantelle_command_bench
 	build/release/bench/vantelle_lookup_bench --benchmark_report_aggregates_only=true
 	build/release/bench/vantelle_session_bench
 

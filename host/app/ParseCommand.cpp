@@ -118,30 +118,29 @@ void ForEachEntry(const uint8* block, uint32 size, Visit visit) {
 
 void WriteTsv(OutputBuffer& out, const DataFrameHeader& header, const uint8* block, uint32 size) {
   out.Append("# " + HeaderText(header.type, header.scope, header.name) + "\n");
-  ForEachEntry(block, size, [&](const uint8* label, size_t labelLength, const uint8* value,
-                                size_t valueLength) {
-    out.AppendPlatformText(label, labelLength, false);
-    out.Append('\t');
-    out.AppendPlatformText(value, valueLength, false);
-    out.Append('\n');
-  });
+  ForEachEntry(block, size,
+               [&](const uint8* label, size_t labelLength, const uint8* value, size_t valueLength) {
+                 out.AppendPlatformText(label, labelLength, false);
+                 out.Append('\t');
+                 out.AppendPlatformText(value, valueLength, false);
+                 out.Append('\n');
+               });
 }
 
-void WriteJson(OutputBuffer& out, const DataFrameHeader& header, const uint8* block,
-               uint32 size) {
+void WriteJson(OutputBuffer& out, const DataFrameHeader& header, const uint8* block, uint32 size) {
   out.Append("{\"type\":" + std::to_string(header.type) +
              ",\"scope\":" + std::to_string(header.scope) +
              ",\"name\":" + JsonQuote(header.name.GetUTF16()) + ",\"entries\":[");
   bool first = true;
-  ForEachEntry(block, size, [&](const uint8* label, size_t labelLength, const uint8* value,
-                                size_t valueLength) {
-    out.Append(first ? "{\"label\":\"" : ",{\"label\":\"");
-    first = false;
-    out.AppendPlatformText(label, labelLength, true);
-    out.Append("\",\"value\":\"");
-    out.AppendPlatformText(value, valueLength, true);
-    out.Append("\"}");
-  });
+  ForEachEntry(block, size,
+               [&](const uint8* label, size_t labelLength, const uint8* value, size_t valueLength) {
+                 out.Append(first ? "{\"label\":\"" : ",{\"label\":\"");
+                 first = false;
+                 out.AppendPlatformText(label, labelLength, true);
+                 out.Append("\",\"value\":\"");
+                 out.AppendPlatformText(value, valueLength, true);
+                 out.Append("\"}");
+               });
   out.Append("]}\n");
 }
 
@@ -159,10 +158,8 @@ MemBlock ReadAndParse(const ParseOptions& options, DataFrameHeader& header, uint
   ReadHeaderAttributes(text, &header.type, &header.scope, header.name);
   if (options.typeGiven) header.type = options.type;
 
-  // The body is the text less its header, cut off in place rather than copied.
-  text.GetUTF16Mutable().erase(0, static_cast<size_t>(DataFrameBodyStart(text)));
   MemBlock block = nullptr;
-  ParseDataFrameEntries(text, header.type, &block, &size);
+  ParseDataFrameBody(text, DataFrameBodyStart(text), header.type, &block, &size);
   if (!block) std::fprintf(stderr, "vantelle parse: no memory for the entry block\n");
   return block;
 }

@@ -19,4 +19,3 @@ bool ReadTypeArgument(const std::string& word, DataFrameType& type) {
   type = static_cast<DataFrameType>(number);
   return true;
 }
-

@@ -136,8 +136,8 @@ class LineCursor {
   uint32 fColumn = 1;
 };
 
-// Where each unit of the body left by cutting comments stood in the whole text. Positions are
-// looked up near the last one, as a walk over the body asks for them.
+// Where each unit of the body left by cutting comments (and the header) stood in the whole text.
+// Positions are looked up near the last one, as a walk over the body asks for them.
 class Origins {
  public:
   Origins(const CommentCuts& cuts, size_t bodyStart, size_t keptSize)
@@ -146,7 +146,7 @@ class Origins {
   size_t Of(size_t at) {
     while (fRun + 1 < fRuns.size() && fRuns[fRun + 1].at <= at) ++fRun;
     while (fRun > 0 && fRuns[fRun].at > at) --fRun;
-    return fBodyStart + fRuns[fRun].from + (at - fRuns[fRun].at);
+    return fRuns[fRun].from + (at - fRuns[fRun].at);
   }
   // The first place a comment was cut out between the kept positions first and last (inclusive),
   // or kNone when no cut lies between them.
@@ -154,20 +154,18 @@ class Origins {
     Of(first);
     for (size_t run = fRun; run + 1 < fRuns.size() && fRuns[run + 1].at <= last; ++run) {
       const size_t end = fRuns[run].from + (fRuns[run + 1].at - fRuns[run].at);
-      if (end != fRuns[run + 1].from) return fBodyStart + end;
+      if (end != fRuns[run + 1].from) return end;
     }
     return kNone;
   }
   // Whether the unit at a position of the whole text is part of the body left by cutting.
   bool IsKept(size_t original) const {
-    if (original < fBodyStart) return false;
-    const size_t from = original - fBodyStart;
-    auto run = std::upper_bound(fRuns.begin(), fRuns.end(), from,
+    auto run = std::upper_bound(fRuns.begin(), fRuns.end(), original,
                                 [](size_t f, const CommentCuts::KeptRun& r) { return f < r.from; });
     if (run == fRuns.begin()) return false;
     const size_t next = run == fRuns.end() ? fKeptSize : run->at;
     --run;
-    return from - run->from < next - run->at;
+    return original - run->from < next - run->at;
   }
   // Where the cut that ran to the end of the text began.
   size_t UnclosedStart() {
@@ -493,9 +491,9 @@ void Checker::CheckName() {
 }
 
 void Checker::CheckBody() {
-  std::u16string body = fText.substr(fBodyStart);
+  std::u16string body = fText;
   CommentCuts cuts;
-  CutComments(body, &cuts);
+  CutComments(body, &cuts, fBodyStart);
   Origins origins(cuts, fBodyStart, body.size());
   if (fType == kDataFrameTypeLabels) {
     ForEachEntryLine(body, [&](const EntryLine& line) {
@@ -516,9 +514,9 @@ void Checker::CheckLine(const EntryLine& line, const std::u16string& body, Origi
   const size_t begin = static_cast<size_t>(line.begin - body.data());
   const size_t end = static_cast<size_t>(line.scan.lineEnd - body.data());
   size_t first = begin;
-  while (first + 1 < end && PMString::IsWhiteSpaceChar(body[first])) ++first;
+  while (first + 1 < end && IsWhiteSpace(body[first])) ++first;
   size_t last = end - 1;
-  while (last > first && PMString::IsWhiteSpaceChar(body[last])) --last;
+  while (last > first && IsWhiteSpace(body[last])) --last;
   const size_t firstAt = origins.Of(first);
   const size_t lastAt = origins.Of(last);
   if (lastAt - firstAt != last - first) {
@@ -604,7 +602,12 @@ void Checker::CheckEntry(const EntryLine& line, const std::u16string& body, Orig
   }
 
   fScratch.resize(entry.labelBytes);
-  if (entry.labelBytes) EncodeField<true>(entry.label, reinterpret_cast<uint8*>(&fScratch[0]));
+  if (entry.ascii) {
+    for (uint32 i = 0; i < entry.labelBytes; ++i)
+      fScratch[i] = static_cast<char>(entry.label.begin[i]);
+  } else if (entry.labelBytes) {
+    EncodeField<true>(entry.label, reinterpret_cast<uint8*>(&fScratch[0]));
+  }
   const size_t labelAt = at(entry.label.IsEmpty() ? line.begin : entry.label.begin);
   const uint32 firstLine = fLabels.FindOrAdd(fScratch, fWalked.Line(labelAt));
   if (firstLine != 0) {

@@ -17,11 +17,11 @@ class OutputBuffer {
   OutputBuffer& operator=(const OutputBuffer&) = delete;
 
   void Append(std::string_view text) {
-    fBuffer.append(text);
+    AppendPiece(text);
     MaybeFlush();
   }
   void Append(char c) {
-    fBuffer.push_back(c);
+    AppendPiece(c);
     MaybeFlush();
   }
   void AppendNumber(int64 number);

@@ -1,5 +1,6 @@
 #include "dataframe/parser/CommentCutter.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "UnicodeSavvyString.h"
@@ -32,13 +33,13 @@ size_t OpenerAcrossJoin(const char16_t* keptEnd, size_t keptLength, const char16
 
 }  // namespace
 
-void CutComments(std::u16string& text, CommentCuts* cuts) {
+void CutComments(std::u16string& text, CommentCuts* cuts, size_t from) {
   // The kept text is compacted in place at the front: [0, write) is kept and holds no opener,
   // [read, size) is not yet looked at, and write never passes read.
   char16_t* data = &text[0];
   const size_t size = text.size();
   size_t write = 0;
-  size_t read = 0;
+  size_t read = std::min(from, size);
   while (read < size) {
     // The first opener of kept + rest: across the join (only possible after a cut), or in rest.
     size_t inKept = OpenerAcrossJoin(data + write, write, data + read, size - read);

@@ -21,5 +21,6 @@ struct CommentCuts {
 // comment runs to the end. The result equals repeating "cut the first comment" until none is
 // left, including the comments that a cut creates by joining a "<!" before it with a "--" after
 // it, but it takes one pass.
-// With cuts given, records there where the kept text came from.
-void CutComments(std::u16string& text, CommentCuts* cuts = nullptr);
+// With cuts given, records there where the kept text came from. With from, the text before it is
+// dropped as the comments are, in the same pass: the text left is that from on, comments cut.
+void CutComments(std::u16string& text, CommentCuts* cuts = nullptr, size_t from = 0);

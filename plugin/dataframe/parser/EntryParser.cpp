@@ -1,5 +1,6 @@
 #include "dataframe/parser/EntryParser.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "dataframe/parser/CommentCutter.h"
@@ -53,10 +54,15 @@ void AddEntries(const std::u16string& text, EntryBlockBuilder& builder) {
 }  // namespace
 
 void ParseDataFrameEntries(PMString& text, DataFrameType type, MemBlock* block, uint32* size) {
+  ParseDataFrameBody(text, 0, type, block, size);
+}
+
+void ParseDataFrameBody(PMString& text, int32 bodyStart, DataFrameType type, MemBlock* block,
+                        uint32* size) {
   EntryBlockBuilder builder;
   if (!builder.Start(type)) return;
   std::u16string& units = text.GetUTF16Mutable();
-  CutComments(units);
+  CutComments(units, nullptr, static_cast<size_t>(std::max(bodyStart, 0)));
   if (type == kDataFrameTypeLabels) AddEntries(units, builder);
   uint32 total = 0;
   MemBlock result = builder.Finish(&total);

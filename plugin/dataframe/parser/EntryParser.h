@@ -12,3 +12,9 @@
 // entries that its head counts. Null outs are not written (a block nobody receives is freed).
 // Time and memory are linear in the length of the text.
 void ParseDataFrameEntries(PMString& text, DataFrameType type, MemBlock* block, uint32* size);
+
+// The same for the whole text of one data frame, whose body begins at bodyStart
+// (DataFrameBodyStart): the header before it is dropped from the text as the comments are cut,
+// in the same pass, rather than copied out or moved first.
+void ParseDataFrameBody(PMString& text, int32 bodyStart, DataFrameType type, MemBlock* block,
+                        uint32* size);

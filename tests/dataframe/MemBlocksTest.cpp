@@ -1,8 +1,6 @@
-// The memory block operations over the session's memory service: exact sizes, the byte copy's
-// order, and what they do when no session is running.
+// The memory block operations over the session's memory service: exact sizes, and what they do
+// when no session is running.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "dataframe/memory/MemBlocks.h"
 #include "support/HostTest.h"
@@ -30,18 +28,6 @@ TEST_F(MemBlocksTest, SizesAreExactAndBlocksShrinkInPlaceButNeverGrow) {
   FreeMemBlock(b);
   FreeMemBlock(nullptr);
   EXPECT_EQ(MemBlockSize(nullptr), 0u);
-}
-
-TEST(CopyBytesFromTest, CopiesInAscendingOrderSourceFirst) {
-  char bytes[] = "abcdef";
-  CopyBytesFrom(bytes, bytes + 1, 4);  // overlapping forward: each byte copied is the one before
-  EXPECT_STREQ(bytes, "aaaaaf");
-  char target[] = "xyz";
-  CopyBytesFrom("AB", target, 2);
-  EXPECT_STREQ(target, "ABz");
-  CopyBytesFrom("QQ", target, 0);
-  CopyBytesFrom("QQ", target, -5);
-  EXPECT_STREQ(target, "ABz");
 }
 
 TEST(MemBlocksWithoutSessionTest, AllocationYieldsNullAndTheRestDoesNothing) {

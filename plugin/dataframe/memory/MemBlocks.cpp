@@ -40,12 +40,6 @@ void FreeMemBlock(MemBlock block) {
   if (service) service->Free(block);
 }
 
-void CopyBytesFrom(const void* source, void* destination, int32 count) {
-  const auto* from = static_cast<const uint8*>(source);
-  auto* to = static_cast<uint8*>(destination);
-  for (int32 i = 0; i < count; ++i) to[i] = from[i];
-}
-
 void BeepAlert() {
   MessageBeep(0);
 }

@@ -15,9 +15,6 @@ uint32 MemBlockSize(MemBlock block);
 // Shrinks in place; the block keeps its address.
 void ResizeMemBlock(MemBlock block, uint32 newSize);
 void FreeMemBlock(MemBlock block);
-// Copies count bytes from source to destination in ascending order; a count of 0 or less copies
-// nothing. Note the order: source first.
-void CopyBytesFrom(const void* source, void* destination, int32 count);
 // A block that a scope owns: freed when the scope ends, on every path (memory that runs out may
 // end it with an exception), unless released to a new owner first.
 class OwnedMemBlock {

@@ -1,5 +1,7 @@
 // Reading frames: story ranges, the bodies that data frames contribute, their headers and the
 // data frame test.
+#include <cstring>
+
 #include "dataframe/lookup/CatalogueFixture.h"
 #include "dataframe/lookup/DataFrameHeaderLookup.h"
 #include "dataframe/lookup/FrameStoryText.h"
@@ -166,7 +168,7 @@ TEST_F(DataFrameTextTest, AMarkerPayloadOfAnyLengthIsReadWithinItsBytes) {
   for (const auto& c : cases) {
     const UID frame = TextFrame(Page(0), "<dataframe type=\"labels\"/>");
     MemBlock payload = NewMemBlock(static_cast<uint32>(c.payload.size()));
-    CopyBytesFrom(c.payload.data(), payload, static_cast<int32>(c.payload.size()));
+    std::memcpy(payload, c.payload.data(), c.payload.size());
     ASSERT_TRUE(WriteTagRecord(Ref(frame), kTagRecordSourceItem, kDataFrameMarkerKey, payload,
                                static_cast<uint32>(c.payload.size())));
     DataFrameType type = 99;

@@ -354,7 +354,7 @@ void Checker::CheckHeader() {
     size_t first = 0;
     while (first < fOpener && PMString::IsWhiteSpaceChar(fText[first])) ++first;
     if (first < fOpener) {
-      Early(first, fOpener - 1, FindingSeverity::kWarning, "DF112") =
+      Early(first, fOpener - 1, FindingSeverity::kWarning, "DF103") =
           "text before the header is not part of the body: it gives no entries";
     }
     CheckAttributeForms(fOpener, fCloser);
@@ -363,7 +363,7 @@ void Checker::CheckHeader() {
   if (fOptions.typeGiven) {
     fType = fOptions.type;
   } else if (fHeader.type == kDataFrameTypeUnknown) {
-    Early(headerAt, end, FindingSeverity::kWarning, "DF103") =
+    Early(headerAt, end, FindingSeverity::kWarning, "DF105") =
         "no type: none of type=\"labels\", type=\"index\", type=\"mfgindex\", "
         "type=\"auxkeys\", type=\"pellow\", type=\"shared_pellow\" occurs, so the text gives no "
         "entries";
@@ -375,7 +375,7 @@ void Checker::CheckHeader() {
     const std::string name = fType >= 0 && fType < kDataFrameTypeCount
                                  ? JsonQuote(std::string(kDataFrameTypeKeywords[fType]))
                                  : std::to_string(fType);
-    AppendAll(Early(headerAt, end, FindingSeverity::kNote, "DF109"), "type ", name,
+    AppendAll(Early(headerAt, end, FindingSeverity::kNote, "DF106"), "type ", name,
               " gives no entries: only labels data frames hand out entries");
   }
 
@@ -459,8 +459,9 @@ void Checker::CheckDecidingLiteral(const char* what, const char* keyword, const 
       UnicodeSavvyString::FindUnits(fText, literal.data(), literal.size(), fOpener);
   if (inHeader != kNone && inHeader + literal.size() <= fCloser) return;
   const size_t first = UnicodeSavvyString::FindUnits(fText, literal.data(), literal.size(), 0);
-  AppendAll(Early(fOpener, fOpener, FindingSeverity::kWarning, "DF105"), "the ", what,
-            " is read from ", JsonQuote(literal), " at ", Where(first), ", outside the header");
+  AppendAll(Early(fOpener, fOpener, FindingSeverity::kWarning, "DF109"), "the ", what,
+            " is read from ", PMString(literal).GetUTF8String(), " at ", Where(first),
+            ", outside the header");
 }
 
 void Checker::CheckName() {

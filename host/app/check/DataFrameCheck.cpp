@@ -50,6 +50,15 @@ std::string CodePoint(UTF32TextChar c) {
   return buffer;
 }
 
+// Whether any of four units in a word is below 0x0E, or is the typographic closing quote.
+bool HasUnitBelow0E(uint64 four) {
+  return ((four - 0x000E000E000E000Eu) & ~four & 0x8000800080008000u) != 0;
+}
+bool HasQuote(uint64 four) {
+  const uint64 x = four ^ 0x201D201D201D201Du;
+  return ((x - 0x0001000100010001u) & ~x & 0x8000800080008000u) != 0;
+}
+
 bool IsBlank(textchar c) {
   return c == ' ' || c == '\t';
 }
@@ -61,23 +70,10 @@ bool IsWordUnit(textchar c) {
 // The start of each line of the text, lines ending at CR LF, CR or LF as editors count them.
 class LineIndex {
  public:
-  explicit LineIndex(const std::u16string& text) : fText(text) {
-    fStarts.push_back(0);
-    const size_t size = text.size();
-    for (size_t i = 0; i < size; ++i) {
-      // Four units at a time while none is below 0x0E, where CR and LF are: most of any text.
-      uint64 four;
-      while (i + 4 <= size && (std::memcpy(&four, &text[i], 8),
-                               ((four - 0x000E000E000E000Eu) & ~four & 0x8000800080008000u) == 0)) {
-        i += 4;
-      }
-      if (i == size) break;
-      const textchar c = text[i];
-      if (c != kCR && c != kLF) continue;
-      if (c == kCR && i + 1 < size && text[i + 1] == kLF) ++i;
-      fStarts.push_back(static_cast<uint32>(i + 1));
-    }
-  }
+  explicit LineIndex(const std::u16string& text) : fText(text) { fStarts.push_back(0); }
+
+  // Records a line break that ends at the position: the next line starts there.
+  void AddStart(size_t at) { fStarts.push_back(static_cast<uint32>(at)); }
   // 1-based.
   uint32 Line(size_t at) const {
     return static_cast<uint32>(std::upper_bound(fStarts.begin(), fStarts.end(), at) -
@@ -189,8 +185,7 @@ class LabelLines {
 
   // The line the label was first given on; 0, recording the line, when it is new.
   uint32 FindOrAdd(std::string_view label, uint32 line) {
-    uint32 hash = 2166136261u;  // FNV-1a
-    for (char c : label) hash = (hash ^ static_cast<uint8>(c)) * 16777619u;
+    const uint32 hash = Hash(label);
     for (size_t i = hash & (fSlots.size() - 1);; i = (i + 1) & (fSlots.size() - 1)) {
       Slot& slot = fSlots[i];
       if (slot.line == 0) {
@@ -206,6 +201,22 @@ class LabelLines {
   }
 
  private:
+  // Eight bytes at a time, each mixed in by a multiplication.
+  static uint32 Hash(std::string_view label) {
+    uint64 hash = label.size();
+    size_t at = 0;
+    for (; at + 8 <= label.size(); at += 8) {
+      uint64 eight;
+      std::memcpy(&eight, label.data() + at, 8);
+      hash = (hash ^ eight) * 0x9E3779B97F4A7C15u;
+      hash ^= hash >> 29;
+    }
+    uint64 rest = 0;
+    std::memcpy(&rest, label.data() + at, label.size() - at);
+    hash = (hash ^ rest) * 0x9E3779B97F4A7C15u;
+    return static_cast<uint32>(hash >> 32);
+  }
+
   struct Slot {
     uint32 hash = 0;
     uint32 line = 0;  // 0 for a free slot
@@ -231,12 +242,13 @@ class LabelLines {
 
 class Checker {
  public:
-  Checker(PMString& text, const CheckOptions& options, const FindingSink& sink)
-      : fString(text),
-        fText(text.GetUTF16Mutable()),
+  Checker(const PMString& text, const CheckOptions& options, const FindingSink& sink)
+      : fRaw(text.GetUTF16()),
+        fWork(text),
+        fText(fWork.GetUTF16()),
         fOptions(options),
         fSink(sink),
-        fLines(fText),
+        fLines(fRaw),
         fReported(fLines),
         fWalked(fLines) {}
 
@@ -295,7 +307,7 @@ class Checker {
     fLineCount = 0;
   }
 
-  void CheckQuotes();
+  void Prepare();
   void CheckHeader();
   void CheckAttributeForms(size_t from, size_t to);
   void CheckDecidingLiteral(const char* what, const char* keyword, const char* value);
@@ -307,11 +319,14 @@ class Checker {
   void CheckHiddenSeparator(const EntryLine& line, const std::u16string& body, Origins& origins,
                             size_t first, size_t last);
 
-  PMString& fString;
+  // The text as given, and the copy that is read: quotes straightened, then cut as the body is
+  // read. Until then fText is the copy; places in findings are those of both.
+  const std::u16string& fRaw;
+  PMString fWork;
   const std::u16string& fText;
   const CheckOptions& fOptions;
   const FindingSink& fSink;
-  const LineIndex fLines;
+  LineIndex fLines;
   LineCursor fReported;  // the places reported, in order
   LineCursor fWalked;    // the places the body walk is at
   std::vector<Place> fEarly;
@@ -328,12 +343,29 @@ class Checker {
   std::string fScratch;
 };
 
-void Checker::CheckQuotes() {
-  for (size_t at = UnicodeSavvyString::FindUnits(fText, &kClosingTypographicQuote, 1, 0);
-       at != kNone;
-       at = UnicodeSavvyString::FindUnits(fText, &kClosingTypographicQuote, 1, at + 1)) {
-    Early(at, at, FindingSeverity::kNote, "DF401") =
-        "typographic quote \xE2\x80\x9D is read as a straight \"";
+// One pass over the copy: its line starts are noted, and its typographic closing quotes, which
+// are straightened as the reader straightens them.
+void Checker::Prepare() {
+  std::u16string& text = fWork.GetUTF16Mutable();
+  const size_t size = text.size();
+  for (size_t i = 0; i < size; ++i) {
+    // Four units at a time while none is below 0x0E (where CR and LF are) or the quote: most of
+    // any text.
+    uint64 four;
+    while (i + 4 <= size &&
+           (std::memcpy(&four, &text[i], 8), !(HasUnitBelow0E(four) || HasQuote(four)))) {
+      i += 4;
+    }
+    if (i == size) break;
+    const textchar c = text[i];
+    if (c == kClosingTypographicQuote) {
+      text[i] = '"';
+      Early(i, i, FindingSeverity::kNote, "DF401") =
+          "typographic quote \xE2\x80\x9D is read as a straight \"";
+    } else if (c == kCR || c == kLF) {
+      if (c == kCR && i + 1 < size && text[i + 1] == kLF) ++i;
+      fLines.AddStart(i + 1);
+    }
   }
 }
 
@@ -492,7 +524,7 @@ void Checker::CheckName() {
 }
 
 void Checker::CheckBody() {
-  std::u16string body = fText;
+  std::u16string& body = fWork.GetUTF16Mutable();
   CommentCuts cuts;
   CutComments(body, &cuts, fBodyStart);
   Origins origins(cuts, fBodyStart, body.size());
@@ -504,7 +536,7 @@ void Checker::CheckBody() {
   }
   if (cuts.unclosed) {
     const size_t opener = origins.UnclosedStart();
-    AppendAll(OnLine(opener, fText.size() - 1, FindingSeverity::kWarning, "DF201"),
+    AppendAll(OnLine(opener, fRaw.size() - 1, FindingSeverity::kWarning, "DF201"),
               "comment never closed: it swallows the rest of the text, lines ", fLines.Line(opener),
               " to ", fLines.LastLine());
     ReportLine();
@@ -626,29 +658,28 @@ void Checker::CheckHiddenSeparator(const EntryLine& line, const std::u16string& 
                                    Origins& origins, size_t first, size_t last) {
   const size_t from = origins.Of(first);
   const size_t to = origins.Of(last) + 1;
-  const LineScan seen = ScanEntryLine<false>(fText.data() + from, fText.data() + to);
-  const size_t seenAt = static_cast<size_t>(seen.separator - fText.data());
+  const LineScan seen = ScanEntryLine<false>(fRaw.data() + from, fRaw.data() + to);
+  const size_t seenAt = static_cast<size_t>(seen.separator - fRaw.data());
   if (seenAt == to) return;
   const size_t readAt = line.scan.separator == line.scan.lineEnd
                             ? kNone
                             : origins.Of(static_cast<size_t>(line.scan.separator - body.data()));
   if (seenAt == readAt || origins.IsKept(seenAt)) return;
-  const char mark[] = {static_cast<char>(fText[seenAt]), 0};
+  const char mark[] = {static_cast<char>(fRaw[seenAt]), 0};
   std::string& message = Warn(seenAt, "DF203");
   AppendAll(message, "the \"", mark, "\" here is inside a comment: ");
   if (readAt == kNone) {
     message += "the line has no separator";
   } else {
-    const char read[] = {static_cast<char>(fText[readAt]), 0};
+    const char read[] = {static_cast<char>(fRaw[readAt]), 0};
     AppendAll(message, "the line is split at the \"", read, "\" at ", Where(readAt));
   }
 }
 
 void Checker::Run() {
-  CheckQuotes();
-  StraightenQuotes(fString);
-  ReadHeaderAttributes(fString, &fHeader.type, &fHeader.scope, fHeader.name);
-  fBodyStart = static_cast<size_t>(DataFrameBodyStart(fString));
+  Prepare();
+  ReadHeaderAttributes(fWork, &fHeader.type, &fHeader.scope, fHeader.name);
+  fBodyStart = static_cast<size_t>(DataFrameBodyStart(fWork));
   CheckHeader();
   std::stable_sort(fEarly.begin(), fEarly.begin() + static_cast<ptrdiff_t>(fEarlyCount),
                    [](const Place& a, const Place& b) { return a.at < b.at; });
@@ -658,6 +689,7 @@ void Checker::Run() {
 
 }  // namespace
 
-void CheckDataFrameText(PMString& text, const CheckOptions& options, const FindingSink& sink) {
+void CheckDataFrameText(const PMString& text, const CheckOptions& options,
+                        const FindingSink& sink) {
   Checker(text, options, sink).Run();
 }

@@ -29,6 +29,5 @@ struct CheckOptions {
 typedef std::function<void(const CheckFinding&)> FindingSink;
 
 // Reports the findings for a data frame's whole text (as decoded, quotes not yet straightened) in
-// the order of their places, as they are found, so that no list of them is ever held. The text
-// is straightened in place.
-void CheckDataFrameText(PMString& text, const CheckOptions& options, const FindingSink& sink);
+// the order of their places, as they are found, so that no list of them is ever held.
+void CheckDataFrameText(const PMString& text, const CheckOptions& options, const FindingSink& sink);

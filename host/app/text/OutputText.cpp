@@ -1,6 +1,7 @@
 #include "text/OutputText.h"
 
 #include <array>
+#include <cstring>
 
 #include "PMString.h"
 #include "WideString.h"
@@ -50,6 +51,20 @@ const PlatformTextForms& Forms() {
     return f;
   }();
   return forms;
+}
+
+// Whether a byte of the word is zero.
+bool HasZeroByte(uint64 word) {
+  return ((word - 0x0101010101010101u) & ~word & 0x8080808080808080u) != 0;
+}
+
+// Whether each of eight bytes is printable ASCII other than '"' and '\\', which every form leaves
+// as it is.
+bool StandForThemselves(uint64 eight) {
+  const uint64 low = (eight - 0x2020202020202020u) & ~eight & 0x8080808080808080u;  // below 0x20
+  return low == 0 && (eight & 0x8080808080808080u) == 0 &&
+         !HasZeroByte(eight ^ 0x7F7F7F7F7F7F7F7Fu) && !HasZeroByte(eight ^ 0x2222222222222222u) &&
+         !HasZeroByte(eight ^ 0x5C5C5C5C5C5C5C5Cu);
 }
 
 }  // namespace
@@ -106,8 +121,11 @@ void AppendPlatformTextEscaped(std::string& out, const uint8* bytes, size_t size
   const auto& form = escapeQuote ? forms.escaped : forms.quoteAsIs;
   const uint8* end = bytes + size;
   while (bytes != end) {
-    // Runs of characters that stand for themselves are copied at once.
+    // Runs of characters that stand for themselves are copied at once; eight bytes at a time are
+    // let through while none of them is below a blank, DEL or above, a quote or a backslash.
     const uint8* run = bytes;
+    uint64 eight;
+    while (end - run >= 8 && (std::memcpy(&eight, run, 8), StandForThemselves(eight))) run += 8;
     while (run != end && forms.unchanged[*run]) ++run;
     out.append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(run - bytes));
     if (run == end) break;

@@ -5,6 +5,7 @@
 // lines with the same walk.
 #pragma once
 
+#include <cstring>
 #include <string>
 
 #include "BaseType.h"
@@ -45,6 +46,18 @@ inline bool IsNotableAscii(textchar c) {
   return c < 64 ? ((kLow >> c) & 1) != 0 : ((kHigh >> (c - 64)) & 1) != 0;
 }
 
+// Whether any of four units in a word may be one the scan must look at: at or above 0x80, below
+// 0x0E (NUL, LF, CR), or a separator or the escape. Most words of a text hold none, and are
+// passed over whole.
+inline bool MayHoldNotable(uint64 four) {
+  constexpr uint64 kOnes = 0x0001000100010001u;
+  constexpr uint64 kHighs = 0x8000800080008000u;
+  const auto hasZero = [](uint64 x) { return ((x - kOnes) & ~x & kHighs) != 0; };
+  return (four & 0xFF80FF80FF80FF80u) != 0 || ((four - 0x000E * kOnes) & ~four & kHighs) != 0 ||
+         hasZero(four ^ (kFirstSeparator * kOnes)) || hasZero(four ^ (kSecondSeparator * kOnes)) ||
+         hasZero(four ^ (kEscape * kOnes));
+}
+
 // Scans [begin, end) as one entry line. With kStopAtBreak the line ends at the first break;
 // without it line breaks are ordinary characters (the range is one line already).
 template <bool kStopAtBreak>
@@ -54,6 +67,9 @@ inline LineScan ScanEntryLine(const textchar* begin, const textchar* end) {
   const textchar* lastEscape = nullptr;
   LineScan scan{end, 0, end, true, true};
   for (const textchar* p = begin; p != end; ++p) {
+    uint64 four;
+    while (end - p >= 4 && (std::memcpy(&four, p, 8), !MayHoldNotable(four))) p += 4;
+    if (p == end) break;
     const textchar c = *p;
     if (c >= 0x80) {
       scan.ascii = false;

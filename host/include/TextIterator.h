@@ -21,16 +21,18 @@ class HOST_API TextIterator {
   // The character at the position; 0 at or past the end of the text.
   UTF32TextChar operator*() const {
     const textchar unit = UnitAt(fPosition);
-    if (unit >= 0xD800 && unit <= 0xDBFF) {
-      const textchar next = UnitAt(fPosition + 1);
-      if (next >= 0xDC00 && next <= 0xDFFF) {
-        return 0x10000 + ((unit - 0xD800u) << 10) + (next - 0xDC00u);
-      }
-    }
-    return unit;
+    fStepFrom = fPosition;
+    fStep = 1;
+    if ((unit & 0xFC00) != 0xD800) return unit;  // not the first of a surrogate pair
+    const textchar next = UnitAt(fPosition + 1);
+    if ((next & 0xFC00) != 0xDC00) return unit;
+    fStep = 2;
+    return 0x10000 + ((unit - 0xD800u) << 10) + (next - 0xDC00u);
   }
+  // Steps over the character; one that was just read is not read again.
   TextIterator& operator++() {
-    fPosition += **this > 0xFFFF ? 2 : 1;
+    if (fStepFrom != fPosition) **this;
+    fPosition += fStep;
     return *this;
   }
   int32 Position() const { return fPosition; }
@@ -44,8 +46,9 @@ class HOST_API TextIterator {
   // at a time, so that walking a story costs one model call a piece rather than several a
   // character; an iterator reads a text that does not change while it is used.
   textchar UnitAt(int32 position) const {
-    const int32 inPiece = position - fPieceStart;
-    return inPiece >= 0 && inPiece < fPiece.CharCount() ? fPiece[inPiece] : ReadPiece(position);
+    const auto inPiece = static_cast<uint32>(position - fPieceStart);
+    return inPiece < static_cast<uint32>(fPiece.CharCount()) ? fPiece[static_cast<int32>(inPiece)]
+                                                             : ReadPiece(position);
   }
   // Reads the piece that begins at the position; the unit there, 0 outside the text.
   textchar ReadPiece(int32 position) const;
@@ -54,5 +57,7 @@ class HOST_API TextIterator {
   int32 fPosition;
   mutable WideString fPiece;
   mutable int32 fPieceStart = 0;
-  mutable int32 fLength = -1;  // the model's total length, once read
+  mutable int32 fLength = -1;    // the model's total length, once read
+  mutable int32 fStepFrom = -1;  // the position whose character was read last
+  mutable int32 fStep = 1;       // and its length in units
 };

@@ -21,6 +21,7 @@ TextIterator& TextIterator::operator=(const TextIterator& other) {
   fPosition = other.fPosition;
   fPiece.Clear();
   fLength = -1;
+  fStepFrom = -1;
   return *this;
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "TextIterator.h"
-#include "WideString.h"
 #include "frame/host/FrameStory.h"
 
 void ReadFrameStoryText(const UIDRef& frame, PMString& text, int32 start, int32 count) {
@@ -17,10 +16,9 @@ void ReadFrameStoryText(const UIDRef& frame, PMString& text, int32 start, int32 
   const int32 to =
       count > 0 ? static_cast<int32>(std::min<int64>(int64{from} + count, last)) : last;
 
-  WideString characters;
-  characters.GetUTF16Mutable().reserve(static_cast<size_t>(std::max(to - from, 0)));
+  // Each character goes straight into the text, which holds no other.
+  text.GetUTF16Mutable().reserve(static_cast<size_t>(std::max(to - from, 0)));
   for (TextIterator it(story, from), end(story, to); it < end; ++it) {
-    characters.AppendUTF32TextChar(*it);
+    text.AppendUTF32TextChar(*it);
   }
-  text.Append(characters);
 }

@@ -6,8 +6,8 @@
 
 #include "CommandInput.h"
 #include "Commands.h"
+#include "ToolArguments.h"
 #include "ToolSession.h"
-#include "TypeArgument.h"
 #include "check/DataFrameCheck.h"
 #include "text/OutputBuffer.h"
 #include "text/OutputText.h"
@@ -39,41 +39,8 @@ constexpr const char* kCheckHelp =
     "Exit status: 0 nothing above a note, 1 warnings, 2 unreadable or non-UTF-8 input or bad\n"
     "arguments.\n";
 
-enum class CheckFormat { kText, kJson };
-
-struct CheckArguments {
-  CheckOptions options;
-  CheckFormat format = CheckFormat::kText;
-  std::vector<std::string> paths;
-  bool help = false;
-};
-
-// Answers an error message, empty when the arguments are good.
-std::string ReadCheckArguments(const CommandArgs& args, CheckArguments& out) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      out.help = true;
-    } else if (arg == "--type" || arg == "--format") {
-      if (i + 1 == args.size()) return arg + " needs a value";
-      const std::string& value = args[++i];
-      if (arg == "--type") {
-        if (!ReadTypeArgument(value, out.options.type)) return "unknown type '" + value + "'";
-        out.options.typeGiven = true;
-      } else if (value == "text" || value == "json") {
-        out.format = value == "text" ? CheckFormat::kText : CheckFormat::kJson;
-      } else {
-        return "unknown format '" + value + "'";
-      }
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return "unknown option '" + arg + "'";
-    } else {
-      out.paths.push_back(arg);
-    }
-  }
-  if (out.paths.empty()) out.paths.push_back("-");
-  return std::string();
-}
+// In the order of ReadToolArguments' formats.
+enum CheckFormat { kText, kJson };
 
 const char* SeverityName(FindingSeverity severity) {
   return severity == FindingSeverity::kWarning ? "warning" : "note";
@@ -98,8 +65,8 @@ void WriteJson(OutputBuffer& out, std::string_view quotedFile, const CheckFindin
 }  // namespace
 
 int RunCheckCommand(const CommandArgs& args) {
-  CheckArguments arguments;
-  const std::string argumentError = ReadCheckArguments(args, arguments);
+  ToolArguments arguments;
+  const std::string argumentError = ReadToolArguments(args, {"text", "json"}, arguments);
   if (!argumentError.empty()) {
     std::fprintf(stderr, "vantelle check: %s\n%s", argumentError.c_str(), kCheckUsage);
     return 2;
@@ -108,13 +75,16 @@ int RunCheckCommand(const CommandArgs& args) {
     std::fputs(kCheckHelp, stdout);
     return 0;
   }
+  CheckOptions options;
+  options.typeGiven = arguments.typeGiven;
+  options.type = arguments.type;
 
   ToolSession session;
   int status = 0;
   bool first = true;
   OutputBuffer out(stdout);
-  if (arguments.format == CheckFormat::kJson) out.Append('[');
-  for (const std::string& path : arguments.paths) {
+  if (arguments.format == kJson) out.Append('[');
+  for (const std::string& path : arguments.files) {
     PMString text;
     std::string error;
     if (!ReadUTF8Input(path, text, error)) {
@@ -125,9 +95,9 @@ int RunCheckCommand(const CommandArgs& args) {
     }
     const std::string file = path == "-" ? "<stdin>" : path;
     const std::string quotedFile = JsonQuote(file);
-    CheckDataFrameText(text, arguments.options, [&](const CheckFinding& finding) {
+    CheckDataFrameText(text, options, [&](const CheckFinding& finding) {
       if (finding.severity == FindingSeverity::kWarning && status == 0) status = 1;
-      if (arguments.format == CheckFormat::kText) {
+      if (arguments.format == kText) {
         WriteText(out, file, finding);
       } else {
         WriteJson(out, quotedFile, finding, first);
@@ -135,6 +105,6 @@ int RunCheckCommand(const CommandArgs& args) {
       first = false;
     });
   }
-  if (arguments.format == CheckFormat::kJson) out.Append(first ? "]\n" : "\n]\n");
+  if (arguments.format == kJson) out.Append(first ? "]\n" : "\n]\n");
   return status;
 }

@@ -7,8 +7,8 @@
 #include "CommandInput.h"
 #include "Commands.h"
 #include "HeaderText.h"
+#include "ToolArguments.h"
 #include "ToolSession.h"
-#include "TypeArgument.h"
 #include "dataframe/parser/DataFrameParser.h"
 #include "text/OutputBuffer.h"
 #include "text/OutputText.h"
@@ -38,56 +38,8 @@ constexpr const char* kParseHelp =
     "\n"
     "Exit status: 0 success, 1 unreadable or non-UTF-8 input, 2 bad arguments.\n";
 
-enum class OutputFormat { kTsv, kHex, kJson };
-
-struct ParseOptions {
-  bool typeGiven = false;
-  DataFrameType type = kDataFrameTypeUnknown;
-  OutputFormat format = OutputFormat::kTsv;
-  std::string path = "-";
-  bool help = false;
-};
-
-bool ReadFormatArgument(const std::string& word, OutputFormat& format) {
-  if (word == "tsv") {
-    format = OutputFormat::kTsv;
-  } else if (word == "hex") {
-    format = OutputFormat::kHex;
-  } else if (word == "json") {
-    format = OutputFormat::kJson;
-  } else {
-    return false;
-  }
-  return true;
-}
-
-// Answers an error message, empty when the arguments are good.
-std::string ReadParseOptions(const CommandArgs& args, ParseOptions& options) {
-  bool havePath = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "--type" || arg == "--format") {
-      if (i + 1 == args.size()) return arg + " needs a value";
-      const std::string& value = args[++i];
-      if (arg == "--type") {
-        if (!ReadTypeArgument(value, options.type)) return "unknown type '" + value + "'";
-        options.typeGiven = true;
-      } else if (!ReadFormatArgument(value, options.format)) {
-        return "unknown format '" + value + "'";
-      }
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return "unknown option '" + arg + "'";
-    } else if (havePath) {
-      return "more than one input file";
-    } else {
-      options.path = arg;
-      havePath = true;
-    }
-  }
-  return std::string();
-}
+// In the order of ReadToolArguments' formats.
+enum OutputFormat { kTsv, kHex, kJson };
 
 uint32 ReadU32(const uint8* at) {
   uint32 value;
@@ -147,10 +99,10 @@ void WriteJson(OutputBuffer& out, const DataFrameHeader& header, const uint8* bl
 // Reads the input as the plug-in reads a data frame's story and parses its body into a new entry
 // block. The text is gone when this returns: only the block is held while the output is written.
 // Null, having said why, when the input cannot be read or the block cannot be had.
-MemBlock ReadAndParse(const ParseOptions& options, DataFrameHeader& header, uint32& size) {
+MemBlock ReadAndParse(const ToolArguments& options, DataFrameHeader& header, uint32& size) {
   PMString text;
   std::string inputError;
-  if (!ReadUTF8Input(options.path, text, inputError)) {
+  if (!ReadUTF8Input(options.files[0], text, inputError)) {
     std::fprintf(stderr, "vantelle parse: %s\n", inputError.c_str());
     return nullptr;
   }
@@ -167,8 +119,9 @@ MemBlock ReadAndParse(const ParseOptions& options, DataFrameHeader& header, uint
 }  // namespace
 
 int RunParseCommand(const CommandArgs& args) {
-  ParseOptions options;
-  std::string argumentError = ReadParseOptions(args, options);
+  ToolArguments options;
+  std::string argumentError = ReadToolArguments(args, {"tsv", "hex", "json"}, options);
+  if (argumentError.empty() && options.files.size() > 1) argumentError = "more than one input file";
   if (!argumentError.empty()) {
     std::fprintf(stderr, "vantelle parse: %s\n%s", argumentError.c_str(), kParseUsage);
     return 2;
@@ -187,14 +140,14 @@ int RunParseCommand(const CommandArgs& args) {
   {
     OutputBuffer out(stdout);
     switch (options.format) {
-      case OutputFormat::kHex:
+      case kHex:
         out.AppendHex(bytes, size);
         out.Append('\n');
         break;
-      case OutputFormat::kTsv:
+      case kTsv:
         WriteTsv(out, header, bytes, size);
         break;
-      case OutputFormat::kJson:
+      case kJson:
         WriteJson(out, header, bytes, size);
         break;
     }

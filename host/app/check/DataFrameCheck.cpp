@@ -536,9 +536,11 @@ void Checker::CheckBody() {
   }
   if (cuts.unclosed) {
     const size_t opener = origins.UnclosedStart();
-    AppendAll(OnLine(opener, fRaw.size() - 1, FindingSeverity::kWarning, "DF201"),
-              "comment never closed: it swallows the rest of the text, lines ", fLines.Line(opener),
-              " to ", fLines.LastLine());
+    std::string& message = OnLine(opener, fRaw.size() - 1, FindingSeverity::kWarning, "DF201");
+    message = "comment never closed: it swallows the rest of the text";
+    const uint32 first = fLines.Line(opener);
+    const uint32 last = fLines.LastLine();
+    if (last > first) AppendAll(message, ", lines ", first, " to ", last);
     ReportLine();
   }
 }

@@ -7,6 +7,9 @@
 #include <string_view>
 #include <type_traits>
 
+#include "check/KeptOrigins.h"
+#include "check/LabelLines.h"
+#include "check/TextLines.h"
 #include "dataframe/parser/CommentCutter.h"
 #include "dataframe/parser/EntryLineRules.h"
 #include "dataframe/parser/HeaderReader.h"
@@ -66,179 +69,6 @@ bool IsBlank(textchar c) {
 bool IsWordUnit(textchar c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
-
-// The start of each line of the text, lines ending at CR LF, CR or LF as editors count them.
-class LineIndex {
- public:
-  explicit LineIndex(const std::u16string& text) : fText(text) { fStarts.push_back(0); }
-
-  // Records a line break that ends at the position: the next line starts there.
-  void AddStart(size_t at) { fStarts.push_back(static_cast<uint32>(at)); }
-  // 1-based.
-  uint32 Line(size_t at) const {
-    return static_cast<uint32>(std::upper_bound(fStarts.begin(), fStarts.end(), at) -
-                               fStarts.begin());
-  }
-  // The last line that holds a character.
-  uint32 LastLine() const { return Line(fText.empty() ? 0 : fText.size() - 1); }
-  size_t Start(uint32 line) const { return fStarts[line - 1]; }
-  uint32 Count() const { return static_cast<uint32>(fStarts.size()); }
-  const std::u16string& Text() const { return fText; }
-
- private:
-  const std::u16string& fText;
-  std::vector<uint32> fStarts;
-};
-
-// Lines and columns of positions asked for in order, each found by moving on from the last.
-class LineCursor {
- public:
-  explicit LineCursor(const LineIndex& index) : fIndex(index) {}
-
-  uint32 Line(size_t at) {
-    if (at < fIndex.Start(fLine)) {
-      fLine = fIndex.Line(at);
-      fAt = fIndex.Start(fLine);
-      fColumn = 1;
-    }
-    while (fLine < fIndex.Count() && fIndex.Start(fLine + 1) <= at) {
-      ++fLine;
-      fAt = fIndex.Start(fLine);
-      fColumn = 1;
-    }
-    return fLine;
-  }
-  // 1-based, in characters: a surrogate pair counts once.
-  uint32 Column(size_t at) {
-    Line(at);
-    if (at < fAt) {
-      fAt = fIndex.Start(fLine);
-      fColumn = 1;
-    }
-    const std::u16string& text = fIndex.Text();
-    for (; fAt < at && fAt < text.size(); ++fAt) {
-      const bool secondOfPair = text[fAt] >= 0xDC00 && text[fAt] <= 0xDFFF &&
-                                fAt > fIndex.Start(fLine) && text[fAt - 1] >= 0xD800 &&
-                                text[fAt - 1] <= 0xDBFF;
-      if (!secondOfPair) ++fColumn;
-    }
-    return fColumn;
-  }
-
- private:
-  const LineIndex& fIndex;
-  uint32 fLine = 1;
-  size_t fAt = 0;
-  uint32 fColumn = 1;
-};
-
-// Where each unit of the body left by cutting comments (and the header) stood in the whole text.
-// Positions are looked up near the last one, as a walk over the body asks for them.
-class Origins {
- public:
-  Origins(const CommentCuts& cuts, size_t bodyStart, size_t keptSize)
-      : fRuns(cuts.kept), fBodyStart(bodyStart), fKeptSize(keptSize) {}
-
-  size_t Of(size_t at) {
-    while (fRun + 1 < fRuns.size() && fRuns[fRun + 1].at <= at) ++fRun;
-    while (fRun > 0 && fRuns[fRun].at > at) --fRun;
-    return fRuns[fRun].from + (at - fRuns[fRun].at);
-  }
-  // The first place a comment was cut out between the kept positions first and last (inclusive),
-  // or kNone when no cut lies between them.
-  size_t FirstCutBetween(size_t first, size_t last) {
-    Of(first);
-    for (size_t run = fRun; run + 1 < fRuns.size() && fRuns[run + 1].at <= last; ++run) {
-      const size_t end = fRuns[run].from + (fRuns[run + 1].at - fRuns[run].at);
-      if (end != fRuns[run + 1].from) return end;
-    }
-    return kNone;
-  }
-  // Whether the unit at a position of the whole text is part of the body left by cutting.
-  bool IsKept(size_t original) const {
-    auto run = std::upper_bound(fRuns.begin(), fRuns.end(), original,
-                                [](size_t f, const CommentCuts::KeptRun& r) { return f < r.from; });
-    if (run == fRuns.begin()) return false;
-    const size_t next = run == fRuns.end() ? fKeptSize : run->at;
-    --run;
-    return original - run->from < next - run->at;
-  }
-  // Where the cut that ran to the end of the text began.
-  size_t UnclosedStart() {
-    if (fRuns.empty()) return fBodyStart;
-    return Of(fKeptSize - 1) + 1;
-  }
-
- private:
-  const std::vector<CommentCuts::KeptRun>& fRuns;
-  size_t fBodyStart;
-  size_t fKeptSize;
-  size_t fRun = 0;
-};
-
-// Labels met so far, each with the line it was first given on: an open-addressing table of small
-// slots over the labels' bytes, which are kept one after the other in one buffer, so that a label
-// costs no allocation of its own however many there are.
-class LabelLines {
- public:
-  LabelLines() : fSlots(1024) {}
-
-  // The line the label was first given on; 0, recording the line, when it is new.
-  uint32 FindOrAdd(std::string_view label, uint32 line) {
-    const uint32 hash = Hash(label);
-    for (size_t i = hash & (fSlots.size() - 1);; i = (i + 1) & (fSlots.size() - 1)) {
-      Slot& slot = fSlots[i];
-      if (slot.line == 0) {
-        slot = {hash, line, static_cast<uint32>(fBytes.size()), static_cast<uint32>(label.size())};
-        fBytes.append(label);
-        if (++fUsed * 4 > fSlots.size() * 3) Grow();
-        return 0;
-      }
-      if (slot.hash == hash && std::string_view(fBytes).substr(slot.offset, slot.length) == label) {
-        return slot.line;
-      }
-    }
-  }
-
- private:
-  // Eight bytes at a time, each mixed in by a multiplication.
-  static uint32 Hash(std::string_view label) {
-    uint64 hash = label.size();
-    size_t at = 0;
-    for (; at + 8 <= label.size(); at += 8) {
-      uint64 eight;
-      std::memcpy(&eight, label.data() + at, 8);
-      hash = (hash ^ eight) * 0x9E3779B97F4A7C15u;
-      hash ^= hash >> 29;
-    }
-    uint64 rest = 0;
-    std::memcpy(&rest, label.data() + at, label.size() - at);
-    hash = (hash ^ rest) * 0x9E3779B97F4A7C15u;
-    return static_cast<uint32>(hash >> 32);
-  }
-
-  struct Slot {
-    uint32 hash = 0;
-    uint32 line = 0;  // 0 for a free slot
-    uint32 offset = 0;
-    uint32 length = 0;
-  };
-
-  void Grow() {
-    std::vector<Slot> old(fSlots.size() * 2);
-    old.swap(fSlots);
-    for (const Slot& slot : old) {
-      if (slot.line == 0) continue;
-      size_t i = slot.hash & (fSlots.size() - 1);
-      while (fSlots[i].line != 0) i = (i + 1) & (fSlots.size() - 1);
-      fSlots[i] = slot;
-    }
-  }
-
-  std::vector<Slot> fSlots;  // a power of two, at most three quarters used
-  size_t fUsed = 0;
-  std::string fBytes;
-};
 
 class Checker {
  public:
@@ -313,10 +143,10 @@ class Checker {
   void CheckDecidingLiteral(const char* what, const char* keyword, const char* value);
   void CheckName();
   void CheckBody();
-  void CheckLine(const EntryLine& line, const std::u16string& body, Origins& origins);
-  void CheckEntry(const EntryLine& line, const std::u16string& body, Origins& origins,
+  void CheckLine(const EntryLine& line, const std::u16string& body, KeptOrigins& origins);
+  void CheckEntry(const EntryLine& line, const std::u16string& body, KeptOrigins& origins,
                   size_t first);
-  void CheckHiddenSeparator(const EntryLine& line, const std::u16string& body, Origins& origins,
+  void CheckHiddenSeparator(const EntryLine& line, const std::u16string& body, KeptOrigins& origins,
                             size_t first, size_t last);
 
   // The text as given, and the copy that is read: quotes straightened, then cut as the body is
@@ -527,7 +357,7 @@ void Checker::CheckBody() {
   std::u16string& body = fWork.GetUTF16Mutable();
   CommentCuts cuts;
   CutComments(body, &cuts, fBodyStart);
-  Origins origins(cuts, fBodyStart, body.size());
+  KeptOrigins origins(cuts, fBodyStart, body.size());
   if (fType == kDataFrameTypeLabels) {
     ForEachEntryLine(body, [&](const EntryLine& line) {
       CheckLine(line, body, origins);
@@ -545,7 +375,7 @@ void Checker::CheckBody() {
   }
 }
 
-void Checker::CheckLine(const EntryLine& line, const std::u16string& body, Origins& origins) {
+void Checker::CheckLine(const EntryLine& line, const std::u16string& body, KeptOrigins& origins) {
   const size_t begin = static_cast<size_t>(line.begin - body.data());
   const size_t end = static_cast<size_t>(line.scan.lineEnd - body.data());
   size_t first = begin;
@@ -571,7 +401,7 @@ void Checker::CheckLine(const EntryLine& line, const std::u16string& body, Origi
   CheckEntry(line, body, origins, first);
 }
 
-void Checker::CheckEntry(const EntryLine& line, const std::u16string& body, Origins& origins,
+void Checker::CheckEntry(const EntryLine& line, const std::u16string& body, KeptOrigins& origins,
                          size_t first) {
   const EntryFields& entry = *line.entry;
   const auto at = [&](const textchar* p) {
@@ -657,7 +487,7 @@ void Checker::CheckEntry(const EntryLine& line, const std::u16string& body, Orig
 // The separator an author sees on the line is the first one of its whole text, comments
 // included; when that one lies inside a comment, the line is split elsewhere.
 void Checker::CheckHiddenSeparator(const EntryLine& line, const std::u16string& body,
-                                   Origins& origins, size_t first, size_t last) {
+                                   KeptOrigins& origins, size_t first, size_t last) {
   const size_t from = origins.Of(first);
   const size_t to = origins.Of(last) + 1;
   const LineScan seen = ScanEntryLine<false>(fRaw.data() + from, fRaw.data() + to);

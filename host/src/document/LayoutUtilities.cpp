@@ -60,7 +60,7 @@ class PageItemUtils : public CPMUnknown<IPageItemUtils> {
   explicit PageItemUtils(IPMUnknown* boss) : CPMUnknown(boss) {}
 
   bool16 IsTextFrame(const UIDRef& item) const override {
-    return FrameStory::Query(item) ? kTrue : kFalse;
+    return FrameStory::StoryUID(item) != kInvalidUID ? kTrue : kFalse;
   }
 
   bool16 HasChildrenToVisit(const UIDRef& item) const override {

@@ -9,8 +9,10 @@
 
 namespace FrameStory {
 
-// The frame's story; null for an item that is no frame, a frame without a column (a graphic
-// frame) and a column that links to no story.
+// The UID of the frame's story; kInvalidUID for an item that is no frame, a frame without a
+// column (a graphic frame) and a column that links to no story.
+UID StoryUID(const UIDRef& frame);
+// The frame's story itself; null where StoryUID gives none.
 InterfacePtr<ITextModel> Query(const UIDRef& frame);
 
 }  // namespace FrameStory

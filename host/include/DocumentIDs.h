@@ -29,6 +29,7 @@ constexpr PMIID IID_ITEXTMODEL = 0x202;
 constexpr PMIID IID_ITEXTMODELCMDS = 0x2FE;
 constexpr PMIID IID_IPAGEITEMNAME = 0x700301;
 constexpr PMIID IID_IGEOMETRY = 0x16C8;
+constexpr PMIID IID_IITEMTRANSFORM = 0x700302;
 
 // Utilities (interfaces of the utilities boss, UtilsBoss::QueryUtils).
 constexpr PMIID IID_IITEMOWNERUTILS = 0x28B;

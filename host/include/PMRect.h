@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BaseType.h"
+#include "PMPoint.h"
 
 class PMRect {
  public:
@@ -15,6 +16,12 @@ class PMRect {
   PMReal Bottom() const { return fBottom; }
   PMReal Width() const { return fRight - fLeft; }
   PMReal Height() const { return fBottom - fTop; }
+  PMPoint RightTop() const { return PMPoint(fRight, fTop); }
+  // The smallest rectangle that holds this one and the other.
+  PMRect Union(const PMRect& o) const {
+    return PMRect(fLeft < o.fLeft ? fLeft : o.fLeft, fTop < o.fTop ? fTop : o.fTop,
+                  fRight > o.fRight ? fRight : o.fRight, fBottom > o.fBottom ? fBottom : o.fBottom);
+  }
 
   bool operator==(const PMRect& o) const {
     return fLeft == o.fLeft && fTop == o.fTop && fRight == o.fRight && fBottom == o.fBottom;

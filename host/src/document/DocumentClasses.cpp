@@ -20,11 +20,10 @@ HostClassRegistrar gRegistrar([](ObjectModel& model) {
   model.DefineClass(kPageBoss, kInvalidClass, {{IID_IHIERARCHY, kHierarchyImpl}});
 
   // Page items announce changes of their data (a plug-in's, say) to their observers.
-  const std::vector<InterfaceBinding> pageItem = {{IID_IHIERARCHY, kHierarchyImpl},
-                                                  {IID_IGEOMETRY, kGeometryImpl},
-                                                  {IID_IPAGEITEMNAME, kPageItemNameImpl},
-                                                  {ISubject::kDefaultIID, kSubjectImpl},
-                                                  {IID_IPERSISTENTITEM, kPersistentItemImpl}};
+  const std::vector<InterfaceBinding> pageItem = {
+      {IID_IHIERARCHY, kHierarchyImpl},         {IID_IGEOMETRY, kGeometryImpl},
+      {IID_IITEMTRANSFORM, kItemTransformImpl}, {IID_IPAGEITEMNAME, kPageItemNameImpl},
+      {ISubject::kDefaultIID, kSubjectImpl},    {IID_IPERSISTENTITEM, kPersistentItemImpl}};
   model.DefineClass(kFrameItemBoss, kInvalidClass, pageItem);
   model.DefineClass(kGroupItemBoss, kInvalidClass, pageItem);
   model.DefineClass(
@@ -42,6 +41,9 @@ HostClassRegistrar gRegistrar([](ObjectModel& model) {
   model.DefineClass(
       kInsertTextCmdBoss, kInvalidClass,
       {{ICommand::kDefaultIID, kInsertTextCmdImpl}, {IID_ITEXTEDITCMDDATA, kTextEditCmdDataImpl}});
+  model.DefineClass(kSetItemTransformCmdBoss, kInvalidClass,
+                    {{ICommand::kDefaultIID, kSetItemTransformCmdImpl},
+                     {IID_IITEMTRANSFORMCMDDATA, kItemTransformCmdDataImpl}});
   model.DefineClass(
       kDeleteTextCmdBoss, kInvalidClass,
       {{ICommand::kDefaultIID, kDeleteTextCmdImpl}, {IID_ITEXTEDITCMDDATA, kTextEditCmdDataImpl}});

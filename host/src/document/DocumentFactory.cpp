@@ -7,6 +7,7 @@
 #include "IDocument.h"
 #include "IGeometry.h"
 #include "IHierarchy.h"
+#include "IItemTransform.h"
 #include "ISpreadList.h"
 #include "ITextFrameColumn.h"
 #include "ITextModel.h"
@@ -140,11 +141,15 @@ class StructureCheck {
       }
       InterfacePtr<IHierarchy> hierarchy = HierarchyOf(placed.uid, placed.parent);
       InterfacePtr<IGeometry> geometry(fDB, placed.uid, IID_IGEOMETRY);
-      if (!hierarchy || !geometry) return "a page item's hierarchy is damaged";
+      InterfacePtr<IItemTransform> transform(fDB, placed.uid, IID_IITEMTRANSFORM);
+      if (!hierarchy || !geometry || !transform) return "a page item's hierarchy is damaged";
       const PMRect box = geometry->GetBoundingBox();
       if (!std::isfinite(box.Left()) || !std::isfinite(box.Top()) || !std::isfinite(box.Right()) ||
           !std::isfinite(box.Bottom())) {
         return "a page item's bounds are damaged";
+      }
+      if (!transform->GetInnerToParent().IsInvertible()) {
+        return "a page item's matrix has no inverse";
       }
       if (itemClass == kGroupItemBoss) {
         for (int32 k = 0; k < hierarchy->GetChildCount(); ++k) {

@@ -9,11 +9,13 @@ constexpr ClassID kNewFrameCmdBoss = 0x700310;
 constexpr ClassID kGroupItemsCmdBoss = 0x700311;
 constexpr ClassID kInsertTextCmdBoss = 0x700312;
 constexpr ClassID kDeleteTextCmdBoss = 0x700313;
+constexpr ClassID kSetItemTransformCmdBoss = 0x700314;
 
 // Data interfaces of the commands.
 constexpr PMIID IID_INEWFRAMECMDDATA = 0x700310;
 constexpr PMIID IID_IGROUPITEMSCMDDATA = 0x700311;
 constexpr PMIID IID_ITEXTEDITCMDDATA = 0x700312;
+constexpr PMIID IID_IITEMTRANSFORMCMDDATA = 0x700313;
 
 constexpr ImplementationID kDocumentImpl = 0x700301;
 constexpr ImplementationID kSpreadListImpl = 0x700302;
@@ -36,3 +38,6 @@ constexpr ImplementationID kGroupItemsCmdDataImpl = 0x700313;
 constexpr ImplementationID kInsertTextCmdImpl = 0x700314;
 constexpr ImplementationID kDeleteTextCmdImpl = 0x700315;
 constexpr ImplementationID kTextEditCmdDataImpl = 0x700316;
+constexpr ImplementationID kItemTransformImpl = 0x700317;
+constexpr ImplementationID kSetItemTransformCmdImpl = 0x700318;
+constexpr ImplementationID kItemTransformCmdDataImpl = 0x700319;

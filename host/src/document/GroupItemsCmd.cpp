@@ -1,13 +1,13 @@
 // The command that groups the page items of its item list. Its item list is the new group
-// afterwards.
-#include <algorithm>
-
+// afterwards. The group's inner coordinates are its parent's (its matrix is the identity), so the
+// members keep their matrices; its bounds enclose theirs.
 #include "CPMUnknown.h"
 #include "Command.h"
 #include "ErrorUtils.h"
 #include "IDataBase.h"
 #include "IGeometry.h"
 #include "IHierarchy.h"
+#include "IItemTransform.h"
 #include "IPageItemName.h"
 #include "InterfacePtr.h"
 #include "LayoutCmdData.h"
@@ -28,9 +28,11 @@ class GroupItemsCmdData : public CPMUnknown<IGroupItemsCmdData> {
   PMString fName;
 };
 
-PMRect Enclose(const PMRect& a, const PMRect& b) {
-  return PMRect(std::min(a.Left(), b.Left()), std::min(a.Top(), b.Top()),
-                std::max(a.Right(), b.Right()), std::max(a.Bottom(), b.Bottom()));
+// An item's bounds in its parent's coordinates.
+PMRect BoundsInParent(const UIDRef& item) {
+  PMRect bounds = InterfacePtr<IGeometry>(item, IID_IGEOMETRY)->GetBoundingBox();
+  InterfacePtr<IItemTransform>(item, IID_IITEMTRANSFORM)->GetInnerToParent().Transform(&bounds);
+  return bounds;
 }
 
 class GroupItemsCmd : public Command {
@@ -52,14 +54,13 @@ class GroupItemsCmd : public Command {
     if (group == kInvalidUID) return ErrorUtils::PMSetGlobalErrorCode(kFailure);
     place->AddChild(group, place->GetChildIndex(items[0]));
     InterfacePtr<IHierarchy> members(db, group, IID_IHIERARCHY);
-    PMRect bounds = InterfacePtr<IGeometry>(items.GetRef(0), IID_IGEOMETRY)->GetBoundingBox();
+    PMRect bounds = BoundsInParent(items.GetRef(0));
     for (int32 i = 0; i < items.Length(); ++i) {
       InterfacePtr<IHierarchy> item(items.GetRef(i), IID_IHIERARCHY);
       InterfacePtr<IHierarchy> parent(item->QueryParent());
       parent->RemoveChild(items[i]);
       members->AddChild(items[i], -1);
-      bounds = Enclose(bounds,
-                       InterfacePtr<IGeometry>(items.GetRef(i), IID_IGEOMETRY)->GetBoundingBox());
+      bounds = bounds.Union(BoundsInParent(items.GetRef(i)));
     }
     InterfacePtr<IGeometry>(db, group, IID_IGEOMETRY)->SetBoundingBox(bounds);
     InterfacePtr<IPageItemName>(db, group, IID_IPAGEITEMNAME)->SetName(data->GetName());

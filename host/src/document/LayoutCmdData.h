@@ -3,6 +3,7 @@
 
 #include "DocumentImplIDs.h"
 #include "IPMUnknown.h"
+#include "PMMatrix.h"
 #include "PMRect.h"
 #include "PMString.h"
 #include "UIDRef.h"
@@ -29,4 +30,12 @@ class IGroupItemsCmdData : public IPMUnknown {
 
   virtual void SetName(const PMString& name) = 0;
   virtual const PMString& GetName() const = 0;
+};
+
+class IItemTransformCmdData : public IPMUnknown {
+ public:
+  enum { kDefaultIID = IID_IITEMTRANSFORMCMDDATA };
+
+  virtual void Set(const PMMatrix& innerToParent) = 0;
+  virtual const PMMatrix& Get() const = 0;
 };

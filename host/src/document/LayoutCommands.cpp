@@ -80,4 +80,13 @@ UIDRef GroupItems(const UIDList& items, const PMString& name) {
   return ProcessMaking(command);
 }
 
+ErrorCode SetItemTransform(const UIDRef& item, const PMMatrix& innerToParent) {
+  InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kSetItemTransformCmdBoss));
+  InterfacePtr<IItemTransformCmdData> data(command.get(), IID_IITEMTRANSFORMCMDDATA);
+  if (!data) return kFailure;
+  data->Set(innerToParent);
+  command->SetItemList(UIDList(item));
+  return CmdUtils::ProcessCommand(command);
+}
+
 }  // namespace LayoutCommands

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "PMMatrix.h"
 #include "PMRect.h"
 #include "PMString.h"
 #include "UIDList.h"
@@ -24,5 +25,9 @@ std::string WhyNotGroupable(const UIDList& items);
 // A group of the items, in the order given, placed where the first of them was; its bounds
 // enclose theirs. Answers the group, or kInvalidUIDRef when the items cannot be grouped.
 UIDRef GroupItems(const UIDList& items, const PMString& name);
+
+// Gives a page item a new inner-to-parent matrix; kFailure, changing nothing, for a matrix
+// without an inverse or an object that is no page item.
+ErrorCode SetItemTransform(const UIDRef& item, const PMMatrix& innerToParent);
 
 }  // namespace LayoutCommands

@@ -1,11 +1,14 @@
 // The command that makes a frame (with its column and story when it is a text frame) on a page or
-// on a spread's pasteboard. Its item list is the new frame afterwards.
+// on a spread's pasteboard. Its item list is the new frame afterwards. The frame's inner
+// coordinates have their origin at its centre, which its inner-to-parent matrix moves into place,
+// so that a matrix that mirrors or scales the frame keeps it where it is.
 #include "CPMUnknown.h"
 #include "Command.h"
 #include "ErrorUtils.h"
 #include "IDataBase.h"
 #include "IGeometry.h"
 #include "IHierarchy.h"
+#include "IItemTransform.h"
 #include "IPageItemName.h"
 #include "ITextFrameColumn.h"
 #include "ITextModel.h"
@@ -47,7 +50,12 @@ class NewFrameCmd : public Command {
     const UID frame = db->NewUID(kFrameItemBoss);
     if (frame == kInvalidUID) return ErrorUtils::PMSetGlobalErrorCode(kFailure);
     parent->AddChild(frame, -1);
-    InterfacePtr<IGeometry>(db, frame, IID_IGEOMETRY)->SetBoundingBox(args.bounds);
+    const PMReal halfWidth = args.bounds.Width() / 2, halfHeight = args.bounds.Height() / 2;
+    InterfacePtr<IGeometry>(db, frame, IID_IGEOMETRY)
+        ->SetBoundingBox(PMRect(-halfWidth, -halfHeight, halfWidth, halfHeight));
+    InterfacePtr<IItemTransform>(db, frame, IID_IITEMTRANSFORM)
+        ->SetInnerToParent(
+            PMMatrix(1, 0, 0, 1, args.bounds.Left() + halfWidth, args.bounds.Top() + halfHeight));
     InterfacePtr<IPageItemName>(db, frame, IID_IPAGEITEMNAME)->SetName(args.name);
     if (args.withStory) {
       const UID story = db->NewUID(kTextStoryBoss);

@@ -58,4 +58,15 @@ void XferRect(IPMStream* stream, PMRect& rect) {
   if (stream->IsReading()) rect = PMRect(left, top, right, bottom);
 }
 
+void XferMatrix(IPMStream* stream, PMMatrix& matrix) {
+  PMReal v[] = {matrix.A(),
+                matrix.B(),
+                matrix.C(),
+                matrix.D(),
+                matrix.GetXTranslation(),
+                matrix.GetYTranslation()};
+  for (PMReal& value : v) stream->XferReal(value);
+  if (stream->IsReading()) matrix = PMMatrix(v[0], v[1], v[2], v[3], v[4], v[5]);
+}
+
 }  // namespace StreamFields

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "IPMStream.h"
+#include "PMMatrix.h"
 #include "PMRect.h"
 #include "UIDRef.h"
 
@@ -15,5 +16,6 @@ namespace StreamFields {
 void XferUIDs(IPMStream* stream, std::vector<UID>& uids);
 void XferUnits(IPMStream* stream, std::u16string& text);
 void XferRect(IPMStream* stream, PMRect& rect);
+void XferMatrix(IPMStream* stream, PMMatrix& matrix);
 
 }  // namespace StreamFields

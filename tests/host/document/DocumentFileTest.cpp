@@ -30,7 +30,7 @@ TEST_F(LayoutFileTest, GroupsNamesBoundsAndStoriesSurviveSaveAndOpen) {
   ASSERT_TRUE(opened) << error;
   EXPECT_EQ(DocumentFile::Write(*opened), DocumentFile::Write(*fDB));
   InterfacePtr<IGeometry> geometry(opened.get(), a, IID_IGEOMETRY);
-  EXPECT_EQ(geometry->GetBoundingBox(), PMRect(0, 0, 100, 50));
+  EXPECT_EQ(geometry->GetBoundingBox(), PMRect(-50, -25, 50, 25));  // inner: about its centre
   EXPECT_FALSE(opened->IsModified());
   EXPECT_FALSE(opened->CanUndo());
 }

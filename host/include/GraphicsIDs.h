@@ -1,6 +1,6 @@
-// Identifiers of the host's swatches, graphic attributes, opacity and page-item adornments. The
-// numbers that plug-ins rely on are the host's published ones; the rest lie in the host's private
-// range 0x7004xx.
+// Identifiers of the host's swatches, graphic attributes, opacity, page-item adornments and fonts.
+// The numbers that plug-ins rely on are the host's published ones; the rest lie in the host's
+// private range 0x7004xx.
 #pragma once
 
 #include "BaseType.h"
@@ -25,6 +25,11 @@ constexpr PMIID IID_IGRAPHICATTRIBUTES = 0x700403;
 constexpr PMIID IID_IGRAPHICATTRIBUTE = 0x700404;
 constexpr PMIID IID_IPAGEITEMADORNMENTLIST = 0x700405;
 constexpr PMIID IID_IAPPLYATTRIBUTESCMDDATA = 28208;
+constexpr PMIID IID_IADORNMENTSHAPE = 0x700406;
+// The session's font manager, its fonts and their instances.
+constexpr PMIID IID_IFONTMGR = 15873;
+constexpr PMIID IID_IPMFONT = 0x700407;
+constexpr PMIID IID_IFONTINSTANCE = 0x700408;
 
 // Utilities (interfaces of the utilities boss, UtilsBoss::QueryUtils).
 constexpr PMIID IID_ISWATCHUTILS = 90376;

@@ -39,3 +39,6 @@ constexpr ImplementationID kRealNumberDataImpl = 0x700433;
 // Text options.
 constexpr ImplementationID kTextOptionsImpl = 0x700440;
 constexpr ImplementationID kSetTypographersQuotesCmdImpl = 0x700441;
+
+// Fonts.
+constexpr ImplementationID kFontManagerImpl = 0x700450;

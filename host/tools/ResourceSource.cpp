@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "PictureSource.h"
 #include "RsrcSpec.h"
 #include "UnicodeSavvyString.h"
 #include "ui/Menus.h"
@@ -206,7 +207,7 @@ class Parser {
     if (keyword == "class") return Class(w, problem);
     if (keyword == "addin") return AddIn(w, problem);
     if (keyword == "strings") return Begin(w.size() == 1, kStringsBlock, "strings", problem);
-    if (keyword == "data") return Data(w, problem);
+    if (keyword == "data" || keyword == "picture") return Data(w, keyword == "picture", problem);
     if (keyword == "menu") return Menu(w, problem);
     if (keyword == "view") return View(w, problem);
     *problem = "unknown statement \"" + w[0].text + "\"";
@@ -296,11 +297,11 @@ class Parser {
     return true;
   }
 
-  bool Data(const std::vector<Word>& w, std::string* problem) {
+  bool Data(const std::vector<Word>& w, bool picture, std::string* problem) {
     DataResource d;
     if (w.size() != 4 || w[1].quoted || w[1].text.size() != 4 || !ParseNumber(w[2], &d.id) ||
         !w[3].quoted) {
-      *problem = "expected: data TYPE ID \"file\" (TYPE of four characters)";
+      *problem = "expected: " + w[0].text + " TYPE ID \"file\" (TYPE of four characters)";
       return false;
     }
     for (char c : w[1].text) d.type = (d.type << 8) | static_cast<uint8>(c);
@@ -310,6 +311,11 @@ class Parser {
     std::filesystem::path file = std::filesystem::path(fPath).parent_path() / w[3].text;
     if (!ReadWholeFile(file, &d.bytes)) {
       *problem = "cannot read " + file.string();
+      return false;
+    }
+    std::string why;
+    if (picture && !PictureSource::Compile(std::string(d.bytes), d.type, &d.bytes, &why)) {
+      *problem = file.string() + ": " + why;
       return false;
     }
     fOut->data.push_back(std::move(d));

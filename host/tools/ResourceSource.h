@@ -23,6 +23,8 @@
 //     end                                   "end". WIDGET is a number (0 for none), or ok or
 //   end                                     cancel for the standard buttons. Bounds are whole
 //                                           points with L < R and T < B
+//   picture TYPE ID "file"                  a data resource compiled from a picture source
+//                                           (PictureSource.h): TYPE is ICON or BMAP
 #pragma once
 
 #include <string>

@@ -1,6 +1,5 @@
 // Session commands on the look of page items and on the document's swatches and text options:
 // look, swatches and quotes.
-#include <charconv>
 
 #include "CmdUtils.h"
 #include "IBoolData.h"
@@ -20,13 +19,6 @@
 
 namespace {
 
-// The shortest decimal text that reads back as the same number.
-std::string Number(PMReal value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
-
 // The swatch's name as a JSON string, or - for no swatch (UID 0, or one the document lacks).
 std::string SwatchName(IDataBase* db, UID uid) {
   InterfacePtr<ISwatch> swatch(db, uid, IID_ISWATCH);
@@ -42,14 +34,14 @@ void Look(ScriptSession& session, const SessionCall& call) {
   IDataBase* db = item.GetDataBase();
   std::ostream& out = session.Out();
   out << "look " << ScriptWordText(name) << " fill=" << SwatchName(db, look->GetFillSwatch())
-      << " fill-tint=" << Number(look->GetFillTint())
+      << " fill-tint=" << ShortestNumber(look->GetFillTint())
       << " stroke=" << SwatchName(db, look->GetStrokeSwatch())
-      << " stroke-tint=" << Number(look->GetStrokeTint())
-      << " stroke-weight=" << Number(look->GetStrokeWeight())
+      << " stroke-tint=" << ShortestNumber(look->GetStrokeTint())
+      << " stroke-weight=" << ShortestNumber(look->GetStrokeWeight())
       << " class-attribute=" << HexID(look->GetClassAttribute())
       << " switch-attribute=" << look->GetSwitchAttribute()
       << " nonprinting=" << (look->GetNonPrinting() ? 1 : 0)
-      << " opacity=" << Number(look->GetOpacity()) << " adornments=";
+      << " opacity=" << ShortestNumber(look->GetOpacity()) << " adornments=";
   if (adornments->GetAdornmentCount() == 0) out << '-';
   for (int32 i = 0; i < adornments->GetAdornmentCount(); ++i) {
     out << (i ? "," : "") << HexID(adornments->GetNthAdornment(i));
@@ -72,8 +64,8 @@ void Swatches(ScriptSession& session, const SessionCall&) {
     session.Out() << "swatch " << JsonQuote(swatch->GetName().GetUTF16());
     if (swatch->IsProcessColor()) {
       const ProcessColor c = swatch->GetProcessColor();
-      session.Out() << " c=" << Number(c.cyan) << " m=" << Number(c.magenta)
-                    << " y=" << Number(c.yellow) << " k=" << Number(c.black);
+      session.Out() << " c=" << ShortestNumber(c.cyan) << " m=" << ShortestNumber(c.magenta)
+                    << " y=" << ShortestNumber(c.yellow) << " k=" << ShortestNumber(c.black);
     }
     session.Out() << '\n';
   }

@@ -38,21 +38,31 @@ int32 ParseCount(const std::string& text, const std::string& what, int32 max) {
   return value;
 }
 
-PMRect ParseBounds(const std::string& text) {
-  std::vector<double> edges;
+std::vector<double> ParseNumbers(const std::string& text, size_t count) {
+  std::vector<double> numbers;
   size_t start = 0;
-  while (edges.size() < 5) {
+  while (numbers.size() <= count) {
     const size_t comma = text.find(',', start);
     double value = 0;
     const std::string part = text.substr(start, comma == std::string::npos ? comma : comma - start);
-    if (!ParseNumber(part, value)) break;
-    edges.push_back(value);
+    if (!ParseNumber(part, value)) return {};
+    numbers.push_back(value);
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
-  if (edges.size() != 4 || text.back() == ',') {
-    throw ScriptError("bounds must be four numbers L,T,R,B, not " + text);
-  }
+  if (numbers.size() != count) numbers.clear();
+  return numbers;
+}
+
+double ParseReal(const std::string& text, const std::string& what) {
+  double value = 0;
+  if (!ParseNumber(text, value)) throw ScriptError(what + " must be a decimal number, not " + text);
+  return value;
+}
+
+PMRect ParseBounds(const std::string& text) {
+  const std::vector<double> edges = ParseNumbers(text, 4);
+  if (edges.empty()) throw ScriptError("bounds must be four numbers L,T,R,B, not " + text);
   if (!(edges[0] < edges[2] && edges[1] < edges[3])) {
     throw ScriptError("bounds " + text + " must have left < right and top < bottom");
   }

@@ -13,6 +13,9 @@ demo: build
 	build/debug/host/app/vantelle parse --format hex examples/prices.dataframe
 	build/debug/host/app/vantelle run examples/data-frames.vts
 	build/debug/host/app/vantelle run examples/dialog.vts
+	mkdir -p build/demo
+	cd build/demo && ../debug/host/app/vantelle run ../../examples/catalogue.vts
+	@echo "The catalogue's first spread: $(CURDIR)/build/demo/catalogue.png"
 
 test: build
 	ctest --preset debug

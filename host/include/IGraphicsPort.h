@@ -23,6 +23,7 @@ class IGraphicsPort {
   virtual void setlinewidth(PMReal width) = 0;
   virtual void rectfill(PMReal x, PMReal y, PMReal width, PMReal height) = 0;
   virtual void rectstroke(PMReal x, PMReal y, PMReal width, PMReal height) = 0;
+  virtual void strokeline(PMReal x0, PMReal y0, PMReal x1, PMReal y1) = 0;
 
   // Selects a font of the session's font manager at a size in user units.
   virtual void selectfont(IPMFont* font, PMReal size) = 0;

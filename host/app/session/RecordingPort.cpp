@@ -49,6 +49,10 @@ void RecordingPort::rectstroke(PMReal x, PMReal y, PMReal width, PMReal height) 
   Record("stroke-rect", {x, y, width, height});
 }
 
+void RecordingPort::strokeline(PMReal x0, PMReal y0, PMReal x1, PMReal y1) {
+  Record("stroke-line", {x0, y0, x1, y1});
+}
+
 void RecordingPort::selectfont(IPMFont* font, PMReal size) {
   fLines.push_back("font " + (font ? JsonQuote(font->GetFontName().GetUTF16()) : "-") + " " +
                    FourDecimals(size));

@@ -3,7 +3,8 @@
 // as JSON strings; font sizes and positions are in the user coordinates of the call.
 //
 //   save | restore | concat A B C D TX TY | rgb R G B | line-width W
-//   fill-rect X Y W H | stroke-rect X Y W H | font "NAME" SIZE | text X Y "…"
+//   fill-rect X Y W H | stroke-rect X Y W H | stroke-line X0 Y0 X1 Y1
+//   font "NAME" SIZE | text X Y "…"
 //   icon A B C D TX TY  (an image and the matrix from its pixels to user coordinates)
 //   group OPACITY | end-group
 //
@@ -26,6 +27,7 @@ class RecordingPort final : public IGraphicsPort {
   void setlinewidth(PMReal width) override;
   void rectfill(PMReal x, PMReal y, PMReal width, PMReal height) override;
   void rectstroke(PMReal x, PMReal y, PMReal width, PMReal height) override;
+  void strokeline(PMReal x0, PMReal y0, PMReal x1, PMReal y1) override;
   void selectfont(IPMFont* font, PMReal size) override;
   void show(PMReal x, PMReal y, int32 count, const textchar* text, PMReal xScale, PMReal tracking,
             PMReal rise) override;

@@ -120,30 +120,43 @@ void CairoPort::rectfill(PMReal x, PMReal y, PMReal width, PMReal height) {
 }
 
 void CairoPort::rectstroke(PMReal x, PMReal y, PMReal width, PMReal height) {
-  if (fState.lineWidth > 0) {
+  cairo_matrix_t toDevice;
+  cairo_get_matrix(fCairo, &toDevice);
+  if (fState.lineWidth > 0 || toDevice.xy != 0 || toDevice.yx != 0) {
     cairo_rectangle(fCairo, x, y, width, height);
+    return StrokePath();
+  }
+  // An upright hairline rectangle: its edges go through the middle of device pixels, so that
+  // each is one sharp pixel wide.
+  double x0 = x, y0 = y, x1 = x + width, y1 = y + height;
+  cairo_user_to_device(fCairo, &x0, &y0);
+  cairo_user_to_device(fCairo, &x1, &y1);
+  const double left = std::floor(std::min(x0, x1)) + 0.5, top = std::floor(std::min(y0, y1)) + 0.5;
+  const double right = std::floor(std::max(x0, x1)) + 0.5,
+               bottom = std::floor(std::max(y0, y1)) + 0.5;
+  cairo_save(fCairo);
+  cairo_identity_matrix(fCairo);
+  cairo_rectangle(fCairo, left, top, right - left, bottom - top);
+  cairo_restore(fCairo);
+  StrokePath();
+}
+
+void CairoPort::strokeline(PMReal x0, PMReal y0, PMReal x1, PMReal y1) {
+  cairo_move_to(fCairo, x0, y0);
+  cairo_line_to(fCairo, x1, y1);
+  StrokePath();
+}
+
+void CairoPort::StrokePath() {
+  if (fState.lineWidth > 0) {
     cairo_set_line_width(fCairo, fState.lineWidth);
     cairo_stroke(fCairo);
     return;
   }
-  // A hairline: one device unit wide whatever the transform. An upright rectangle's edges go
-  // through the middle of device pixels, so that each is one sharp pixel wide.
-  cairo_matrix_t toDevice;
-  cairo_get_matrix(fCairo, &toDevice);
+  // A hairline: one device unit wide whatever the transform (the path is in device space once
+  // made).
   cairo_save(fCairo);
-  if (toDevice.xy == 0 && toDevice.yx == 0) {
-    double x0 = x, y0 = y, x1 = x + width, y1 = y + height;
-    cairo_user_to_device(fCairo, &x0, &y0);
-    cairo_user_to_device(fCairo, &x1, &y1);
-    cairo_identity_matrix(fCairo);
-    const double left = std::floor(std::min(x0, x1)) + 0.5,
-                 top = std::floor(std::min(y0, y1)) + 0.5;
-    cairo_rectangle(fCairo, left, top, std::floor(std::max(x0, x1)) + 0.5 - left,
-                    std::floor(std::max(y0, y1)) + 0.5 - top);
-  } else {
-    cairo_rectangle(fCairo, x, y, width, height);
-    cairo_identity_matrix(fCairo);
-  }
+  cairo_identity_matrix(fCairo);
   cairo_set_line_width(fCairo, 1);
   cairo_stroke(fCairo);
   cairo_restore(fCairo);

@@ -36,6 +36,7 @@ class CairoPort final : public IGraphicsPort {
   void setlinewidth(PMReal width) override;
   void rectfill(PMReal x, PMReal y, PMReal width, PMReal height) override;
   void rectstroke(PMReal x, PMReal y, PMReal width, PMReal height) override;
+  void strokeline(PMReal x0, PMReal y0, PMReal x1, PMReal y1) override;
   void selectfont(IPMFont* font, PMReal size) override;
   void show(PMReal x, PMReal y, int32 count, const textchar* text, PMReal xScale, PMReal tracking,
             PMReal rise) override;
@@ -46,6 +47,8 @@ class CairoPort final : public IGraphicsPort {
  private:
   CairoPort(Format format, cairo_surface_t* surface);
   cairo_font_face_t* FaceOf(const FreeTypeFont* font);
+  // Strokes the current path with the line width, or as a hairline for width 0.
+  void StrokePath();
 
   // What gsave keeps beyond Cairo's own state.
   struct TextState {

@@ -21,7 +21,9 @@
 namespace {
 
 // The look of the host's own drawing.
-constexpr PMReal kPasteboardMargin = 72;  // around the pages
+// The pasteboard reaches this far beyond the pages, sideways and up and down.
+constexpr PMReal kPasteboardWidth = 216;
+constexpr PMReal kPasteboardHeight = 72;
 constexpr PMReal kPageShadowOffset = 3;
 constexpr PMReal kPasteboardGrey = 0.86;
 constexpr PMReal kShadowGrey = 0.55;
@@ -96,11 +98,7 @@ class ItemPainter {
       for (int32 i = 0; i < item->GetChildCount(); ++i) Paint(item->GetChildUID(i));
     }
     if (opacity < 1) fPort->endgroup();
-    if (isFrame && (fFlags & kDrawFrameEdges)) {
-      fPort->setrgbcolor(kFrameEdge[0], kFrameEdge[1], kFrameEdge[2]);
-      fPort->setlinewidth(0);
-      fPort->rectstroke(box.Left(), box.Top(), box.Width(), box.Height());
-    }
+    if (isFrame && (fFlags & kDrawFrameEdges)) PaintFrameEdge(item, box);
     GraphicsData graphicsData(&fContext);
     ItemAdornments::Draw(item, kAfterItemDrawOrder, &graphicsData, fFlags);
     fPort->grestore();
@@ -122,6 +120,17 @@ class ItemPainter {
       }
     }
     PaintStory(frame, box);
+  }
+
+  // The frame's edge as a hairline; a frame without a story is crossed, as a place for a picture.
+  void PaintFrameEdge(IHierarchy* frame, const PMRect& box) {
+    fPort->setrgbcolor(kFrameEdge[0], kFrameEdge[1], kFrameEdge[2]);
+    fPort->setlinewidth(0);
+    fPort->rectstroke(box.Left(), box.Top(), box.Width(), box.Height());
+    if (frame->GetChildCount() == 0) {
+      fPort->strokeline(box.Left(), box.Top(), box.Right(), box.Bottom());
+      fPort->strokeline(box.Left(), box.Bottom(), box.Right(), box.Top());
+    }
   }
 
   // The story's lines from the top of the frame inside its inset, as many as fit.
@@ -183,8 +192,8 @@ namespace SpreadDrawing {
 PMRect Extent(IDataBase* db, UID spread, int32 flags) {
   const PMRect pages = PagesBounds(db, spread);
   if (flags & kDrawForPrint) return pages;
-  PMRect extent(pages.Left() - kPasteboardMargin, pages.Top() - kPasteboardMargin,
-                pages.Right() + kPasteboardMargin, pages.Bottom() + kPasteboardMargin);
+  PMRect extent(pages.Left() - kPasteboardWidth, pages.Top() - kPasteboardHeight,
+                pages.Right() + kPasteboardWidth, pages.Bottom() + kPasteboardHeight);
   for (UID item : ItemsOf(db, spread)) ForEachShownItem(db, item, flags, &extent);
   return extent;
 }

@@ -27,6 +27,7 @@ bench: deps
 	build/release/bench/vantelle_command_bench
 	build/release/bench/vantelle_lookup_bench --benchmark_report_aggregates_only=true
 	build/release/bench/vantelle_session_bench
+	build/release/bench/vantelle_render_bench --benchmark_report_aggregates_only=true
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null

@@ -87,6 +87,9 @@ FontManager::FontManager(IPMUnknown* boss) : CPMUnknown(boss) {
 }
 
 FontManager::~FontManager() {
+  for (const auto& entry : fOpened) {
+    if (entry.second) entry.second->Release();
+  }
   if (fConfig) FcConfigDestroy(fConfig);
   if (fLibrary) FT_Done_FreeType(fLibrary);
 }
@@ -113,6 +116,10 @@ bool FontManager::AddFontFile(const PMString& name, const std::string& path, std
   }
   font->Release();
   fAdded.insert(fAdded.begin(), {name, path});
+  for (const auto& entry : fOpened) {
+    if (entry.second) entry.second->Release();
+  }
+  fOpened.clear();
   return true;
 }
 
@@ -149,7 +156,18 @@ IPMFont* FontManager::QueryFont(const PMString& name, const PMString& style, int
   for (const PMString& hidden : fHidden) {
     if (SameName(hidden, name)) return nullptr;
   }
-  FreeTypeFont* font = nullptr;
+  FreeTypeFont* font = Open(name, style);
+  if (!font || !Covers(*font, scripts, coverage)) return nullptr;
+  if (familyFound) *familyFound = font->FamilyName();
+  font->AddRef();
+  return font;
+}
+
+FreeTypeFont* FontManager::Open(const PMString& name, const PMString& style) const {
+  // A name that finds nothing is remembered too.
+  const auto [entry, isNew] = fOpened.try_emplace(std::make_pair(name, style), nullptr);
+  if (!isNew) return entry->second;
+  FreeTypeFont*& font = entry->second;
   for (const auto& [added, path] : fAdded) {
     if (SameName(added, name)) {
       font = FreeTypeFont::Open(fLibrary, path, 0, name);
@@ -157,11 +175,6 @@ IPMFont* FontManager::QueryFont(const PMString& name, const PMString& style, int
     }
   }
   if (!font) font = OpenInstalled(name, style);
-  if (font && !Covers(*font, scripts, coverage)) {
-    font->Release();
-    return nullptr;
-  }
-  if (font && familyFound) *familyFound = font->FamilyName();
   return font;
 }
 

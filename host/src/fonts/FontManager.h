@@ -5,6 +5,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,7 @@ class FontManager : public CPMUnknown<IFontMgr> {
   bool AddFontFile(const PMString& name, const std::string& path, std::string* error);
 
  private:
+  FreeTypeFont* Open(const PMString& name, const PMString& style) const;
   FreeTypeFont* OpenInstalled(const PMString& name, const PMString& style) const;
   FcConfig* Config() const;
 
@@ -42,4 +44,7 @@ class FontManager : public CPMUnknown<IFontMgr> {
   mutable FcConfig* fConfig = nullptr;  // loaded at the first lookup
   std::vector<PMString> fHidden;
   std::vector<std::pair<PMString, std::string>> fAdded;
+  // The fonts found so far by name and style, each with one reference held: finding and opening
+  // a font costs far more than drawing with it.
+  mutable std::map<std::pair<PMString, PMString>, FreeTypeFont*> fOpened;
 };

@@ -1,6 +1,9 @@
 #include "SpreadDrawing.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "DrawingFlags.h"
 #include "IFontMgr.h"
@@ -20,8 +23,8 @@
 
 namespace {
 
-// The look of the host's own drawing.
-// The pasteboard reaches this far beyond the pages, sideways and up and down.
+// The look of the host's own drawing. The pasteboard reaches this far beyond the pages, sideways
+// and up and down.
 constexpr PMReal kPasteboardWidth = 216;
 constexpr PMReal kPasteboardHeight = 72;
 constexpr PMReal kPageShadowOffset = 3;
@@ -80,32 +83,63 @@ class ItemPainter {
   ItemPainter(IDataBase* db, const DrawingContext& context, int32 flags)
       : fDB(db), fContext(context), fPort(context.GetGraphicsPort()), fFlags(flags) {}
 
-  void Paint(UID uid) {
-    InterfacePtr<IHierarchy> item(fDB, uid, IID_IHIERARCHY);
-    InterfacePtr<IGeometry> geometry(item, IID_IGEOMETRY);
-    InterfacePtr<IItemTransform> transform(item, IID_IITEMTRANSFORM);
-    if (!item || !geometry || !transform || !Shows(item, fFlags)) return;
-    InterfacePtr<IGraphicAttributes> look(item, IID_IGRAPHICATTRIBUTES);
-    const PMRect box = geometry->GetBoundingBox();
-    const bool isFrame = fDB->GetClass(uid) == kFrameItemBoss;
-    fPort->gsave();
-    fPort->concat(transform->GetInnerToParent());
-    const PMReal opacity = look ? look->GetOpacity() / 100 : 1;
-    if (opacity < 1) fPort->begingroup(opacity);
-    if (isFrame) {
-      PaintFrame(item, look, box);
-    } else {
-      for (int32 i = 0; i < item->GetChildCount(); ++i) Paint(item->GetChildUID(i));
+  // Paints an item and, for a group, its members. The walk keeps its own list of what remains,
+  // so that groups nested however deep cannot overflow the call stack.
+  void Paint(UID top) {
+    struct Step {
+      UID uid;
+      bool leaving;
+    };
+    std::vector<Step> steps{{top, false}};
+    while (!steps.empty()) {
+      const Step step = steps.back();
+      steps.pop_back();
+      InterfacePtr<IHierarchy> item(fDB, step.uid, IID_IHIERARCHY);
+      if (step.leaving) {
+        Leave(item, fDB->GetClass(step.uid) == kFrameItemBoss);
+        continue;
+      }
+      InterfacePtr<IItemTransform> transform(item, IID_IITEMTRANSFORM);
+      if (!item || !transform || !Shows(item, fFlags)) continue;
+      fPort->gsave();
+      fPort->concat(transform->GetInnerToParent());
+      InterfacePtr<IGraphicAttributes> look(item, IID_IGRAPHICATTRIBUTES);
+      const bool fades = look && look->GetOpacity() < 100 && fOpenGroups.size() < kDeepestFade;
+      fOpenGroups.push_back(fades);
+      if (fades) fPort->begingroup(look->GetOpacity() / 100);
+      steps.push_back({step.uid, true});
+      if (fDB->GetClass(step.uid) == kFrameItemBoss) {
+        PaintFrame(item, look);
+      } else {
+        for (int32 i = item->GetChildCount() - 1; i >= 0; --i) {
+          steps.push_back({item->GetChildUID(i), false});
+        }
+      }
     }
-    if (opacity < 1) fPort->endgroup();
-    if (isFrame && (fFlags & kDrawFrameEdges)) PaintFrameEdge(item, box);
+  }
+
+ private:
+  // Each item composed at its opacity takes a picture of its own while it is drawn: nesting
+  // stops there.
+  static constexpr size_t kDeepestFade = 16;
+
+  // After an item's content: its opacity applied, its frame edge and its adornments.
+  void Leave(IHierarchy* item, bool isFrame) {
+    if (fOpenGroups.back()) fPort->endgroup();
+    fOpenGroups.pop_back();
+    InterfacePtr<IGeometry> geometry(item, IID_IGEOMETRY);
+    if (geometry && isFrame && (fFlags & kDrawFrameEdges)) {
+      PaintFrameEdge(item, geometry->GetBoundingBox());
+    }
     GraphicsData graphicsData(&fContext);
     ItemAdornments::Draw(item, kAfterItemDrawOrder, &graphicsData, fFlags);
     fPort->grestore();
   }
 
- private:
-  void PaintFrame(IHierarchy* frame, IGraphicAttributes* look, const PMRect& box) {
+  void PaintFrame(IHierarchy* frame, IGraphicAttributes* look) {
+    InterfacePtr<IGeometry> geometry(frame, IID_IGEOMETRY);
+    if (!geometry) return;
+    const PMRect box = geometry->GetBoundingBox();
     if (look) {
       if (auto fill = SwatchColor(fDB, look->GetFillSwatch(), look->GetFillTint())) {
         fPort->setrgbcolor(fill->red, fill->green, fill->blue);
@@ -141,14 +175,17 @@ class ItemPainter {
     WideString text;
     story->CopyRange(0, story->TotalLength() - 1, text);
     const std::u16string& units = text.GetUTF16();
-    const PMReal left = box.Left() + kTextInset, bottom = box.Bottom() - kTextInset;
-    PMReal baseline = box.Top() + kTextInset + fTextInstance->GetAscent();
+    const PMReal ascent = fTextInstance->GetAscent(), descent = fTextInstance->GetDescent();
+    const PMReal room = box.Height() - 2 * kTextInset - ascent - descent;
+    if (room < 0) return;
+    const auto fitting = static_cast<int32>(std::min<PMReal>(room / kLeading + 1, INT32_MAX));
+    PMReal baseline = box.Top() + kTextInset + ascent;
     fPort->setrgbcolor(0, 0, 0);
     fPort->selectfont(fTextFont, kTextSize);
     for (const StoryLayout::Line& line :
-         StoryLayout::BreakLines(units, *fTextInstance, box.Width() - 2 * kTextInset)) {
-      if (baseline + fTextInstance->GetDescent() > bottom) break;
-      fPort->show(left, baseline, line.length, units.data() + line.start, 1, 0, 0);
+         StoryLayout::BreakLines(units, *fTextInstance, box.Width() - 2 * kTextInset, fitting)) {
+      fPort->show(box.Left() + kTextInset, baseline, line.length, units.data() + line.start, 1, 0,
+                  0);
       baseline += kLeading;
     }
   }
@@ -173,15 +210,21 @@ class ItemPainter {
   int32 fFlags;
   InterfacePtr<IPMFont> fTextFont;
   InterfacePtr<IFontInstance> fTextInstance;
+  std::vector<bool> fOpenGroups;  // for each item being drawn: whether it is composed on its own
 };
 
-void ForEachShownItem(IDataBase* db, UID uid, int32 flags, PMRect* extent) {
-  InterfacePtr<IHierarchy> item(db, uid, IID_IHIERARCHY);
-  if (!item || !Shows(item, flags)) return;
-  *extent = extent->Union(ItemAdornments::PaintedBounds(item, false));
-  if (db->GetClass(uid) != kGroupItemBoss) return;
-  for (int32 i = 0; i < item->GetChildCount(); ++i) {
-    ForEachShownItem(db, item->GetChildUID(i), flags, extent);
+// Widens the extent by what the item, the members of a group among them, paint.
+void AddPaintedBounds(IDataBase* db, UID top, int32 flags, PMRect* extent) {
+  std::vector<UID> pending{top};
+  while (!pending.empty()) {
+    InterfacePtr<IHierarchy> item(db, pending.back(), IID_IHIERARCHY);
+    const bool isGroup = db->GetClass(pending.back()) == kGroupItemBoss;
+    pending.pop_back();
+    if (!item || !Shows(item, flags)) continue;
+    *extent = extent->Union(ItemAdornments::PaintedBounds(item, false));
+    for (int32 i = 0; isGroup && i < item->GetChildCount(); ++i) {
+      pending.push_back(item->GetChildUID(i));
+    }
   }
 }
 
@@ -194,7 +237,7 @@ PMRect Extent(IDataBase* db, UID spread, int32 flags) {
   if (flags & kDrawForPrint) return pages;
   PMRect extent(pages.Left() - kPasteboardWidth, pages.Top() - kPasteboardHeight,
                 pages.Right() + kPasteboardWidth, pages.Bottom() + kPasteboardHeight);
-  for (UID item : ItemsOf(db, spread)) ForEachShownItem(db, item, flags, &extent);
+  for (UID item : ItemsOf(db, spread)) AddPaintedBounds(db, item, flags, &extent);
   return extent;
 }
 

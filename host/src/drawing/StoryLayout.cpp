@@ -34,7 +34,8 @@ std::vector<Character> Characters(const std::u16string& text, const IFontInstanc
 
 namespace StoryLayout {
 
-std::vector<Line> BreakLines(const std::u16string& text, const IFontInstance& font, PMReal width) {
+std::vector<Line> BreakLines(const std::u16string& text, const IFontInstance& font, PMReal width,
+                             int32 maxLines) {
   std::string utf8;
   const std::vector<Character> chars = Characters(text, font, &utf8);
   const int32 count = static_cast<int32>(chars.size());
@@ -59,7 +60,7 @@ std::vector<Line> BreakLines(const std::u16string& text, const IFontInstance& fo
     lineWidth = 0;
     for (int32 k = from; k < upTo; ++k) lineWidth += chars[static_cast<size_t>(k)].advance;
   };
-  for (int32 i = 0; i < count; ++i) {
+  for (int32 i = 0; i < count && static_cast<int32>(lines.size()) < maxLines; ++i) {
     const PangoLogAttr& at = attrs[static_cast<size_t>(i)];
     if (i > lineStart && at.is_mandatory_break) {
       emit(lineStart, i);
@@ -80,7 +81,7 @@ std::vector<Line> BreakLines(const std::u16string& text, const IFontInstance& fo
     }
     lineWidth += advance;
   }
-  if (lineStart < count) emit(lineStart, count);
+  if (lineStart < count && static_cast<int32>(lines.size()) < maxLines) emit(lineStart, count);
   return lines;
 }
 

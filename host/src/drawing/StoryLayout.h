@@ -16,9 +16,10 @@ struct Line {
   int32 length;
 };
 
-// The lines of text in a column width wide. Paragraphs end at CR, LF or CR LF; a line breaks at
-// the last place that fits, inside a word only when the word alone is too wide; white space at a
-// line's end may stand beyond the width.
-std::vector<Line> BreakLines(const std::u16string& text, const IFontInstance& font, PMReal width);
+// The first lines (at most maxLines) of text in a column width wide. Paragraphs end at CR, LF or
+// CR LF; a line breaks at the last place that fits, inside a word only when the word alone is too
+// wide; white space at a line's end may stand beyond the width.
+std::vector<Line> BreakLines(const std::u16string& text, const IFontInstance& font, PMReal width,
+                             int32 maxLines);
 
 }  // namespace StoryLayout

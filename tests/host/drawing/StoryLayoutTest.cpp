@@ -30,7 +30,7 @@ class StoryLayoutTest : public HostTest {
   // The lines as text, joined by "|".
   std::u16string Lines(const std::u16string& text, PMReal width) const {
     std::u16string out;
-    for (const StoryLayout::Line& line : StoryLayout::BreakLines(text, *fInstance, width)) {
+    for (const StoryLayout::Line& line : StoryLayout::BreakLines(text, *fInstance, width, 4)) {
       if (!out.empty()) out += u"|";
       out += text.substr(static_cast<size_t>(line.start), static_cast<size_t>(line.length));
     }
@@ -56,6 +56,7 @@ TEST_F(StoryLayoutTest, LinesBreakWhereTheyMustAndWhereTheyFit) {
       {u"a\r\rb", 1000, u"a||b"},
       {u"well-known", Width(u"well-kn"), u"well-|known"},
       {u"Unbreakable", Width(u"Unbr"), u"Unbr|eaka|ble"},
+      {u"a\rb\rc\rd\re", 1000, u"a|b|c|d"},                    // no more lines than asked for
       {u"\U0001F600\U0001F600", 1, u"\U0001F600|\U0001F600"},  // a pair is never split
   };
   for (const Case& c : cases) {

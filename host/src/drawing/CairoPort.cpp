@@ -163,17 +163,16 @@ void CairoPort::StrokePath() {
 }
 
 cairo_font_face_t* CairoPort::FaceOf(const FreeTypeFont* font) {
-  auto known = fFaces.find(font);
-  if (known != fFaces.end()) return known->second;
+  const auto [entry, isNew] = fFaces.try_emplace(font, nullptr);
+  if (!isNew) return entry->second;
   FT_Face face = font->Face();
-  cairo_font_face_t* cairoFace = cairo_ft_font_face_create_for_ft_face(face, 0);
-  if (cairo_font_face_set_user_data(cairoFace, &kFaceKey, face, ReleaseFace) ==
+  entry->second = cairo_ft_font_face_create_for_ft_face(face, 0);
+  if (cairo_font_face_set_user_data(entry->second, &kFaceKey, face, ReleaseFace) ==
       CAIRO_STATUS_SUCCESS) {
     FT_Reference_Face(face);
     FT_Reference_Library(face->glyph->library);
   }
-  fFaces.emplace(font, cairoFace);
-  return cairoFace;
+  return entry->second;
 }
 
 void CairoPort::selectfont(IPMFont* font, PMReal size) {

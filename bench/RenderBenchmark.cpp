@@ -4,8 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,15 +12,13 @@
 #include "IPageList.h"
 #include "ISpreadList.h"
 #include "InterfacePtr.h"
-#include "app/HostApplication.h"
+#include "PlugInBench.h"
 #include "database/Database.h"
 #include "display/DataFrameAdornments.h"
 #include "document/DocumentFactory.h"
 #include "document/LayoutCommands.h"
 #include "drawing/CairoPort.h"
 #include "drawing/SpreadDrawing.h"
-#include "frame/PlugIn.h"
-#include "plugins/PlugInLoader.h"
 #include "tagdata/DataFrameMarker.h"
 #include "tagdata/TagRecordSource.h"
 
@@ -75,17 +71,5 @@ BENCHMARK(BM_DrawSpread)
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string folder = std::filesystem::temp_directory_path() / "vantelle-render-bench";
-  std::filesystem::create_directories(folder);
-  if (!HostApplication::StartWith({"", folder, folder}, [] {
-        return PlugInLoader::AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(VANTELLE_MODULE_PATH));
-      })) {
-    std::fprintf(stderr, "the host could not start\n");
-    return 1;
-  }
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  HostApplication::Quit();
-  return 0;
+  return RunBenchmarksInHost(argc, argv);
 }

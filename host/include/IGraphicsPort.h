@@ -12,7 +12,7 @@ class IGraphicsPort {
  public:
   virtual ~IGraphicsPort() = default;
 
-  // Saves and restores the graphics state: transform, colour, line width and font.
+  // Saves and restores the graphics state: transform, colour, opacity, line width and font.
   virtual void gsave() = 0;
   virtual void grestore() = 0;
   // User coordinates map through the matrix first, then through the transform as it was.
@@ -37,8 +37,6 @@ class IGraphicsPort {
   // Paints the image; imageToUser maps its pixels (one unit each, from the top-left corner).
   virtual void image(const PixelImage& picture, const PMMatrix& imageToUser) = 0;
 
-  // What is painted up to the matching endgroup is composed on its own and then laid down with
-  // the opacity.
-  virtual void begingroup(PMReal opacity) = 0;
-  virtual void endgroup() = 0;
+  // Everything painted from now on is laid down with this opacity (0 to 1; 1 at first).
+  virtual void setopacity(PMReal opacity) = 0;
 };

@@ -72,10 +72,6 @@ void RecordingPort::image(const PixelImage&, const PMMatrix& imageToUser) {
   Record("icon", {}, Matrix(imageToUser));
 }
 
-void RecordingPort::begingroup(PMReal opacity) {
-  Record("group", {opacity});
-}
-
-void RecordingPort::endgroup() {
-  Record("end-group", {});
+void RecordingPort::setopacity(PMReal opacity) {
+  Record("opacity", {opacity});
 }

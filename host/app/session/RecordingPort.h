@@ -6,7 +6,7 @@
 //   fill-rect X Y W H | stroke-rect X Y W H | stroke-line X0 Y0 X1 Y1
 //   font "NAME" SIZE | text X Y "…"
 //   icon A B C D TX TY  (an image and the matrix from its pixels to user coordinates)
-//   group OPACITY | end-group
+//   opacity O
 //
 // A text shown stretched, tracked or raised ends in scale=S tracking=T rise=R.
 #pragma once
@@ -32,8 +32,7 @@ class RecordingPort final : public IGraphicsPort {
   void show(PMReal x, PMReal y, int32 count, const textchar* text, PMReal xScale, PMReal tracking,
             PMReal rise) override;
   void image(const PixelImage& picture, const PMMatrix& imageToUser) override;
-  void begingroup(PMReal opacity) override;
-  void endgroup() override;
+  void setopacity(PMReal opacity) override;
 
  private:
   void Record(const std::string& name, std::initializer_list<PMReal> numbers,

@@ -107,7 +107,13 @@ void CairoPort::concat(const PMMatrix& matrix) {
 }
 
 void CairoPort::setrgbcolor(PMReal red, PMReal green, PMReal blue) {
-  cairo_set_source_rgb(fCairo, red, green, blue);
+  fState.red = red;
+  fState.green = green;
+  fState.blue = blue;
+}
+
+void CairoPort::UseColor() {
+  cairo_set_source_rgba(fCairo, fState.red, fState.green, fState.blue, fState.opacity);
 }
 
 void CairoPort::setlinewidth(PMReal width) {
@@ -116,6 +122,7 @@ void CairoPort::setlinewidth(PMReal width) {
 
 void CairoPort::rectfill(PMReal x, PMReal y, PMReal width, PMReal height) {
   cairo_rectangle(fCairo, x, y, width, height);
+  UseColor();
   cairo_fill(fCairo);
 }
 
@@ -148,6 +155,7 @@ void CairoPort::strokeline(PMReal x0, PMReal y0, PMReal x1, PMReal y1) {
 }
 
 void CairoPort::StrokePath() {
+  UseColor();
   if (fState.lineWidth > 0) {
     cairo_set_line_width(fCairo, fState.lineWidth);
     cairo_stroke(fCairo);
@@ -196,6 +204,7 @@ void CairoPort::show(PMReal x, PMReal y, int32 count, const textchar* text, PMRe
   cairo_matrix_t size;
   cairo_matrix_init_scale(&size, em, fState.size);
   cairo_set_font_matrix(fCairo, &size);
+  UseColor();
   cairo_show_glyphs(fCairo, glyphs.data(), static_cast<int>(glyphs.size()));
 }
 
@@ -221,23 +230,12 @@ void CairoPort::image(const PixelImage& picture, const PMMatrix& imageToUser) {
   // Pixel pictures stay sharp: each pixel is a square of its own colour.
   cairo_pattern_set_filter(cairo_get_source(fCairo), CAIRO_FILTER_NEAREST);
   cairo_rectangle(fCairo, 0, 0, picture.width, picture.height);
-  cairo_fill(fCairo);
+  cairo_clip(fCairo);
+  cairo_paint_with_alpha(fCairo, fState.opacity);
   cairo_restore(fCairo);
   cairo_surface_destroy(pixels);
 }
 
-void CairoPort::begingroup(PMReal opacity) {
-  cairo_push_group(fCairo);
-  fGroupOpacities.push_back(opacity);
-}
-
-void CairoPort::endgroup() {
-  if (fGroupOpacities.empty()) return;
-  cairo_pattern_t* group = cairo_pop_group(fCairo);
-  cairo_save(fCairo);
-  cairo_set_source(fCairo, group);
-  cairo_paint_with_alpha(fCairo, fGroupOpacities.back());
-  cairo_restore(fCairo);
-  cairo_pattern_destroy(group);
-  fGroupOpacities.pop_back();
+void CairoPort::setopacity(PMReal opacity) {
+  fState.opacity = opacity;
 }

@@ -41,28 +41,30 @@ class CairoPort final : public IGraphicsPort {
   void show(PMReal x, PMReal y, int32 count, const textchar* text, PMReal xScale, PMReal tracking,
             PMReal rise) override;
   void image(const PixelImage& picture, const PMMatrix& imageToUser) override;
-  void begingroup(PMReal opacity) override;
-  void endgroup() override;
+  void setopacity(PMReal opacity) override;
 
  private:
   CairoPort(Format format, cairo_surface_t* surface);
   cairo_font_face_t* FaceOf(const FreeTypeFont* font);
   // Strokes the current path with the line width, or as a hairline for width 0.
   void StrokePath();
+  // Makes the colour at the opacity Cairo's source.
+  void UseColor();
 
-  // What gsave keeps beyond Cairo's own state.
-  struct TextState {
+  // The graphics state beyond Cairo's transform, kept by gsave.
+  struct State {
     const FreeTypeFont* font = nullptr;
     PMReal size = 0;
     PMReal lineWidth = 1;
+    PMReal red = 0, green = 0, blue = 0;
+    PMReal opacity = 1;
   };
 
   Format fFormat;
   std::string fVectorBytes;  // what the SVG and PDF surfaces have written so far
   cairo_surface_t* fSurface;
   cairo_t* fCairo;
-  TextState fState;
-  std::vector<TextState> fSaved;
-  std::vector<PMReal> fGroupOpacities;
+  State fState;
+  std::vector<State> fSaved;
   std::map<const FreeTypeFont*, cairo_font_face_t*> fFaces;
 };

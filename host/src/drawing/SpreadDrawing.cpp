@@ -101,12 +101,15 @@ class ItemPainter {
       }
       InterfacePtr<IItemTransform> transform(item, IID_IITEMTRANSFORM);
       if (!item || !transform || !Shows(item, fFlags)) continue;
+      // The content in a state of its own, at the item's opacity times that of the groups
+      // around it; the frame edge and the adornments follow at the opacity around the item.
       fPort->gsave();
       fPort->concat(transform->GetInnerToParent());
+      fPort->gsave();
       InterfacePtr<IGraphicAttributes> look(item, IID_IGRAPHICATTRIBUTES);
-      const bool fades = look && look->GetOpacity() < 100 && fOpenGroups.size() < kDeepestFade;
-      fOpenGroups.push_back(fades);
-      if (fades) fPort->begingroup(look->GetOpacity() / 100);
+      const PMReal outer = fOpacities.empty() ? 1 : fOpacities.back();
+      fOpacities.push_back(look ? outer * look->GetOpacity() / 100 : outer);
+      if (fOpacities.back() != outer) fPort->setopacity(fOpacities.back());
       steps.push_back({step.uid, true});
       if (fDB->GetClass(step.uid) == kFrameItemBoss) {
         PaintFrame(item, look);
@@ -119,14 +122,10 @@ class ItemPainter {
   }
 
  private:
-  // Each item composed at its opacity takes a picture of its own while it is drawn: nesting
-  // stops there.
-  static constexpr size_t kDeepestFade = 16;
-
-  // After an item's content: its opacity applied, its frame edge and its adornments.
+  // After an item's content: its frame edge and its adornments.
   void Leave(IHierarchy* item, bool isFrame) {
-    if (fOpenGroups.back()) fPort->endgroup();
-    fOpenGroups.pop_back();
+    fPort->grestore();
+    fOpacities.pop_back();
     InterfacePtr<IGeometry> geometry(item, IID_IGEOMETRY);
     if (geometry && isFrame && (fFlags & kDrawFrameEdges)) {
       PaintFrameEdge(item, geometry->GetBoundingBox());
@@ -210,7 +209,7 @@ class ItemPainter {
   int32 fFlags;
   InterfacePtr<IPMFont> fTextFont;
   InterfacePtr<IFontInstance> fTextInstance;
-  std::vector<bool> fOpenGroups;  // for each item being drawn: whether it is composed on its own
+  std::vector<PMReal> fOpacities;  // of each item being drawn, with the groups around it
 };
 
 // Widens the extent by what the item, the members of a group among them, paint.

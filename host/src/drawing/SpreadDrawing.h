@@ -1,7 +1,7 @@
 // How the host draws a spread: the pasteboard, the pages, then every page item from back to front
 // (pages' items in page order, then those on the pasteboard). An item is drawn in its inner
-// coordinates: its fill, its stroke and its text, composed with its opacity, then its frame edge
-// and its adornments of the draw order kAfterItemDrawOrder. A group draws its members in its
+// coordinates: its fill, its stroke and its text at its opacity (and its groups'), then its frame
+// edge and its adornments of the draw order kAfterItemDrawOrder. A group draws its members in its
 // place. The drawing flags say what the drawing is for (DrawingFlags.h).
 #pragma once
 

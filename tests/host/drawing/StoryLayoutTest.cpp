@@ -20,6 +20,11 @@ class StoryLayoutTest : public HostTest {
     ASSERT_TRUE(fFont) << "the host's text font is not installed";
     fInstance.reset(fonts->QueryFontInstance(fFont, PMMatrix(12, 0, 0, 12, 0, 0), nullptr));
   }
+  void TearDown() override {
+    fInstance.reset();
+    fFont.reset();
+    HostTest::TearDown();
+  }
 
   PMReal Width(const std::u16string& text) const {
     PMReal width = 0;

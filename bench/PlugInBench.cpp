@@ -2,9 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/Host.h"
 #include "frame/PlugIn.h"
@@ -25,4 +27,12 @@ int RunBenchmarksInHost(int argc, char** argv, const std::function<void()>& befo
   benchmark::Shutdown();
   if (beforeQuit) beforeQuit();
   return 0;
+}
+
+void FastestOfFive(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Unit(benchmark::kMillisecond)
+      ->Repetitions(5)
+      ->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+      });
 }

@@ -111,7 +111,7 @@ void FontManager::Hide(const PMString& name) {
 bool FontManager::AddFontFile(const PMString& name, const std::string& path, std::string* error) {
   FreeTypeFont* font = FreeTypeFont::Open(fLibrary, path, 0, name);
   if (!font) {
-    if (error) *error = path + " holds no outline font";
+    if (error) *error = "cannot read an outline font from " + path;
     return false;
   }
   font->Release();

@@ -41,6 +41,13 @@ constexpr char kDataFrames[] =
     "type D \"Maker:Acme\"\n"
     "save /frames.vtd\n";
 
+constexpr char kDrawing[] =
+    "new-document\n"
+    "text-frame A page=1 text=\"Size:12\"\n"
+    "request 1354 A frame-id=A-1 type=0 name=Prices scope=1 match-name=0 match-frame-id=0 hint=0\n"
+    "transform A -1,0,0,1,136,86\n"
+    "render /spread.png zoom=0.1\n";
+
 struct Flow {
   const char* name;
   const char* prelude;
@@ -66,6 +73,8 @@ const Flow kFlows[] = {
     {"read entries", kDataFrames, "request 1353 B type=0\n", nullptr},
     {"describe", kDataFrames, "request 1352 A\n", nullptr},
     {"undo", kRetagged, "undo\n", nullptr},
+    {"draw and render", kDrawing, "draw A\npainted-bounds A\nrender /spread.png zoom=0.1\n",
+     nullptr},
 };
 
 class FlowFaultTest : public PlugInHostTest {
@@ -147,6 +156,16 @@ TEST_F(FlowFaultTest, StartUpSettings) {
   };
   flow.tearDown = [this] { TheHost().Alerts().Clear(); };
   for (Fault fault : kEveryFault) RunFaultLoop(Faults(), fault, flow);
+}
+
+// A picture is written whole or not at all. (Under failing allocations a picture may lack a slug
+// without a word, as an adornment that cannot read its marker draws nothing: the table's drawing
+// flow checks those.)
+TEST_F(FlowFaultTest, APictureIsWrittenWholeOrNotAtAll) {
+  const FaultFlow flow =
+      FlowOf({"render", kDrawing, "render /spread.png zoom=0.1\n", "/spread.png"});
+  for (Fault fault : {Fault::kWrite, Fault::kSync, Fault::kRename})
+    RunFaultLoop(Faults(), fault, flow);
 }
 
 }  // namespace

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 
 #include "CairoPort.h"
 #include "GraphicsData.h"
 #include "SpreadDrawing.h"
+#include "app/Host.h"
+#include "platform/EnvFiles.h"
 
 namespace {
 
@@ -19,20 +20,11 @@ std::string Extension(const std::string& path) {
   return extension;
 }
 
-// Every picture file is written here: through a temporary file that replaces the old one only
-// once complete.
+// Every picture file is written here, through the host's environment, replacing the old file only
+// once the new one is complete.
 bool WritePictureFile(const std::string& path, const std::string& bytes, std::string* error) {
-  const std::string temporary = path + ".writing";
-  std::FILE* f = std::fopen(temporary.c_str(), "wb");
-  bool ok = f != nullptr;
-  if (ok) ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (f && std::fclose(f) != 0) ok = false;
-  if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    std::remove(temporary.c_str());
-    if (error) *error = "cannot write " + path;
-  }
-  return ok;
+  return WriteFileAtomically(Host::CurrentEnv(), path, reinterpret_cast<const uint8*>(bytes.data()),
+                             bytes.size(), error);
 }
 
 }  // namespace

@@ -1,15 +1,28 @@
 #include "FontManager.h"
 
+#include <cmath>
+#include <memory>
 #include <new>
+#include <vector>
 
 #include "HostIDs.h"
 #include "ISession.h"
 #include "InterfacePtr.h"
+#include "app/Host.h"
 #include "graphics/GraphicsImplIDs.h"
 #include "objectmodel/HostClassRegistrar.h"
 #include "objectmodel/HostFactory.h"
+#include "platform/EnvFiles.h"
 
 namespace {
+
+// The largest font file a session reads.
+constexpr uint64 kLargestFontFile = 64 << 20;
+
+struct PatternDeleter {
+  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+typedef std::unique_ptr<FcPattern, PatternDeleter> Pattern;
 
 bool SameName(const PMString& a, const PMString& b) {
   return a.Compare(kFalse, b) == 0;
@@ -87,9 +100,7 @@ FontManager::FontManager(IPMUnknown* boss) : CPMUnknown(boss) {
 }
 
 FontManager::~FontManager() {
-  for (const auto& entry : fOpened) {
-    if (entry.second) entry.second->Release();
-  }
+  for (const auto& entry : fOpened) entry.second->Release();
   if (fConfig) FcConfigDestroy(fConfig);
   if (fLibrary) FT_Done_FreeType(fLibrary);
 }
@@ -109,45 +120,45 @@ void FontManager::Hide(const PMString& name) {
 }
 
 bool FontManager::AddFontFile(const PMString& name, const std::string& path, std::string* error) {
-  FreeTypeFont* font = FreeTypeFont::Open(fLibrary, path, 0, name);
+  InterfacePtr<IPMFont> font(OpenAdded(path, name));
   if (!font) {
     if (error) *error = "cannot read an outline font from " + path;
     return false;
   }
-  font->Release();
   fAdded.insert(fAdded.begin(), {name, path});
-  for (const auto& entry : fOpened) {
-    if (entry.second) entry.second->Release();
-  }
+  for (const auto& entry : fOpened) entry.second->Release();
   fOpened.clear();
   return true;
 }
 
+FreeTypeFont* FontManager::OpenAdded(const std::string& path, const PMString& name) const {
+  std::vector<uint8> bytes;
+  if (!ReadWholeFile(Host::CurrentEnv(), path, kLargestFontFile, &bytes, nullptr)) return nullptr;
+  return FreeTypeFont::OpenBytes(fLibrary, std::move(bytes), name);
+}
+
 FreeTypeFont* FontManager::OpenInstalled(const PMString& name, const PMString& style) const {
   FcConfig* config = Config();
-  FcPattern* pattern = config ? FcPatternCreate() : nullptr;
+  Pattern pattern(config ? FcPatternCreate() : nullptr);
   if (!pattern) return nullptr;
-  FcPatternAddString(pattern, FC_FAMILY,
+  FcPatternAddString(pattern.get(), FC_FAMILY,
                      reinterpret_cast<const FcChar8*>(name.GetUTF8String().c_str()));
   if (!style.IsEmpty()) {
-    FcPatternAddString(pattern, FC_STYLE,
+    FcPatternAddString(pattern.get(), FC_STYLE,
                        reinterpret_cast<const FcChar8*>(style.GetUTF8String().c_str()));
   }
-  FcConfigSubstitute(config, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
+  FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
+  FcDefaultSubstitute(pattern.get());
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(config, pattern, &result);
-  FreeTypeFont* font = nullptr;
+  Pattern match(FcFontMatch(config, pattern.get(), &result));
   FcChar8* file = nullptr;
   int index = 0;
-  if (match && ServesName(match, FamiliesServing(pattern)) &&
-      FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-    FcPatternGetInteger(match, FC_INDEX, 0, &index);
-    font = FreeTypeFont::Open(fLibrary, reinterpret_cast<const char*>(file), index, name);
+  if (!match || !ServesName(match.get(), FamiliesServing(pattern.get())) ||
+      FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) {
+    return nullptr;
   }
-  if (match) FcPatternDestroy(match);
-  FcPatternDestroy(pattern);
-  return font;
+  FcPatternGetInteger(match.get(), FC_INDEX, 0, &index);
+  return FreeTypeFont::Open(fLibrary, reinterpret_cast<const char*>(file), index, name);
 }
 
 IPMFont* FontManager::QueryFont(const PMString& name, const PMString& style, int32 scripts,
@@ -156,26 +167,27 @@ IPMFont* FontManager::QueryFont(const PMString& name, const PMString& style, int
   for (const PMString& hidden : fHidden) {
     if (SameName(hidden, name)) return nullptr;
   }
-  FreeTypeFont* font = Open(name, style);
+  FreeTypeFont* font = Find(name, style);
   if (!font || !Covers(*font, scripts, coverage)) return nullptr;
   if (familyFound) *familyFound = font->FamilyName();
   font->AddRef();
   return font;
 }
 
-FreeTypeFont* FontManager::Open(const PMString& name, const PMString& style) const {
-  // A name that finds nothing is remembered too.
-  const auto [entry, isNew] = fOpened.try_emplace(std::make_pair(name, style), nullptr);
-  if (!isNew) return entry->second;
-  FreeTypeFont*& font = entry->second;
+FreeTypeFont* FontManager::Find(const PMString& name, const PMString& style) const {
+  const auto key = std::make_pair(name, style);
+  auto found = fOpened.find(key);
+  if (found != fOpened.end()) return found->second;
+  InterfacePtr<IPMFont> font;
   for (const auto& [added, path] : fAdded) {
     if (SameName(added, name)) {
-      font = FreeTypeFont::Open(fLibrary, path, 0, name);
+      font.reset(OpenAdded(path, name));
       break;
     }
   }
-  if (!font) font = OpenInstalled(name, style);
-  return font;
+  if (!font) font.reset(OpenInstalled(name, style));
+  if (font) fOpened.emplace(key, static_cast<FreeTypeFont*>(font.get()));
+  return static_cast<FreeTypeFont*>(font.forget());
 }
 
 IFontInstance* FontManager::QueryFontInstance(IPMFont* font, const PMMatrix& matrix,

@@ -36,7 +36,10 @@ class FontManager : public CPMUnknown<IFontMgr> {
   bool AddFontFile(const PMString& name, const std::string& path, std::string* error);
 
  private:
-  FreeTypeFont* Open(const PMString& name, const PMString& style) const;
+  // The font of the name, from the fonts found so far or found now (with a reference held by
+  // the manager), or null.
+  FreeTypeFont* Find(const PMString& name, const PMString& style) const;
+  FreeTypeFont* OpenAdded(const std::string& path, const PMString& name) const;
   FreeTypeFont* OpenInstalled(const PMString& name, const PMString& style) const;
   FcConfig* Config() const;
 
@@ -45,6 +48,6 @@ class FontManager : public CPMUnknown<IFontMgr> {
   std::vector<PMString> fHidden;
   std::vector<std::pair<PMString, std::string>> fAdded;
   // The fonts found so far by name and style, each with one reference held: finding and opening
-  // a font costs far more than drawing with it.
+  // a font costs far more than drawing with it. A name that found nothing is looked up again.
   mutable std::map<std::pair<PMString, PMString>, FreeTypeFont*> fOpened;
 };

@@ -6,6 +6,29 @@ FreeTypeFont* FreeTypeFont::Open(FT_Library library, const std::string& path, in
                                  const PMString& name) {
   FT_Face face = nullptr;
   if (!library || FT_New_Face(library, path.c_str(), faceIndex, &face) != 0) return nullptr;
+  return Adopt(library, face, name);
+}
+
+FreeTypeFont* FreeTypeFont::OpenBytes(FT_Library library, std::vector<uint8> bytes,
+                                      const PMString& name) {
+  // The face reads its file from these bytes for as long as it lives, which may be longer than
+  // this font (a picture's font cache holds faces too): the face owns them.
+  auto* owned = new (std::nothrow) std::vector<uint8>(std::move(bytes));
+  FT_Face face = nullptr;
+  if (!library || !owned ||
+      FT_New_Memory_Face(library, owned->data(), static_cast<FT_Long>(owned->size()), 0, &face) !=
+          0) {
+    delete owned;
+    return nullptr;
+  }
+  face->generic.data = owned;
+  face->generic.finalizer = [](void* object) {
+    delete static_cast<std::vector<uint8>*>(static_cast<FT_Face>(object)->generic.data);
+  };
+  return Adopt(library, face, name);
+}
+
+FreeTypeFont* FreeTypeFont::Adopt(FT_Library library, FT_Face face, const PMString& name) {
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) {
     FT_Done_Face(face);
     return nullptr;

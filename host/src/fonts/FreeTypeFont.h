@@ -20,6 +20,9 @@ class FreeTypeFont final : public CountedObject<IPMFont> {
   // The face, with one reference, or null when the file cannot be opened as an outline font.
   static FreeTypeFont* Open(FT_Library library, const std::string& path, int32 faceIndex,
                             const PMString& name);
+  // The same for the first face of a font file's bytes.
+  static FreeTypeFont* OpenBytes(FT_Library library, std::vector<uint8> bytes,
+                                 const PMString& name);
 
   PMString GetFontName() const override { return fName; }
 
@@ -41,6 +44,8 @@ class FreeTypeFont final : public CountedObject<IPMFont> {
 
  private:
   FreeTypeFont(FT_Face face, const PMString& name) : fFace(face), fName(name) {}
+  // Takes the face over, or closes it when it is no outline font.
+  static FreeTypeFont* Adopt(FT_Library library, FT_Face face, const PMString& name);
   ~FreeTypeFont() override;
 
   struct GlyphInfo {

@@ -7,14 +7,20 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "fonts/FreeTypeFont.h"
 
 namespace {
 
+// Cairo calls it from C, through which no exception may pass.
 cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
-  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  try {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  } catch (const std::bad_alloc&) {
+    return CAIRO_STATUS_NO_MEMORY;
+  }
   return CAIRO_STATUS_SUCCESS;
 }
 

@@ -120,7 +120,7 @@ void FontManager::Hide(const PMString& name) {
 }
 
 bool FontManager::AddFontFile(const PMString& name, const std::string& path, std::string* error) {
-  InterfacePtr<IPMFont> font(OpenAdded(path, name));
+  InterfacePtr<IPMFont> font(static_cast<IPMFont*>(OpenAdded(path, name)));
   if (!font) {
     if (error) *error = "cannot read an outline font from " + path;
     return false;

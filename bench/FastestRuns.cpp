@@ -20,3 +20,11 @@ double FastestRuns::Seconds(const std::string& name, const std::string& argument
   auto found = fFastest.find(name + "/" + argument);
   return found == fFastest.end() ? 0 : found->second;
 }
+
+void FastestOfFive(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Unit(benchmark::kMillisecond)
+      ->Repetitions(5)
+      ->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+      });
+}

@@ -7,6 +7,10 @@
 #include <map>
 #include <string>
 
+// Five repetitions in milliseconds with their fastest, the truest figure on a machine shared with
+// other work: BENCHMARK(BM_Something)->Arg(100)->Apply(FastestOfFive).
+void FastestOfFive(benchmark::internal::Benchmark* benchmark);
+
 class FastestRuns : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override;

@@ -6,15 +6,11 @@
 // bare walk's and against its own on a fifth of the pages.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "FastestRuns.h"
 #include "IHierarchy.h"
 #include "IPageItemUtils.h"
 #include "IPageList.h"
@@ -22,15 +18,14 @@
 #include "ISpreadList.h"
 #include "IVantelleFrameTagData.h"
 #include "InterfacePtr.h"
+#include "PlugInBench.h"
 #include "UtilsBoss.h"
 #include "VantelleModuleClient.h"
-#include "app/Host.h"
 #include "database/Database.h"
 #include "dataframe/DataFrameTypes.h"
 #include "dataframe/memory/MemBlocks.h"
 #include "document/DocumentFactory.h"
 #include "document/LayoutCommands.h"
-#include "frame/PlugIn.h"
 #include "tagdata/DataFrameMarker.h"
 #include "tagdata/TagRecordSource.h"
 
@@ -154,20 +149,13 @@ void BM_BareWalk(benchmark::State& state) {
 
 constexpr int64 kPageCounts[] = {100, 1000, 5000};
 
-// On a machine shared with other work the fastest of several runs is the truest figure. The
-// request and the bare walk run on one catalogue before the next is built.
+// The request and the bare walk run on one catalogue before the next is built.
 void RegisterBenchmarks() {
-  const auto fastestOfFive = [](benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMillisecond)
-        ->Repetitions(5)
-        ->ComputeStatistics("min", [](const std::vector<double>& v) {
-          return *std::min_element(v.begin(), v.end());
-        });
-  };
   for (int64 pages : kPageCounts) {
-    fastestOfFive(benchmark::RegisterBenchmark("BM_ReadDataFramesRequest", BM_ReadDataFramesRequest)
-                      ->Arg(pages));
-    fastestOfFive(benchmark::RegisterBenchmark("BM_BareWalk", BM_BareWalk)->Arg(pages));
+    benchmark::RegisterBenchmark("BM_ReadDataFramesRequest", BM_ReadDataFramesRequest)
+        ->Arg(pages)
+        ->Apply(FastestOfFive);
+    benchmark::RegisterBenchmark("BM_BareWalk", BM_BareWalk)->Arg(pages)->Apply(FastestOfFive);
   }
 }
 
@@ -193,22 +181,9 @@ void PrintRatios(const FastestRuns& runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string folder = std::filesystem::temp_directory_path() / "vantelle-lookup-bench";
-  std::filesystem::create_directories(folder);
-  Host host;
-  if (!host.StartWith({"", folder, folder}, [&host] {
-        return host.PlugIns().AdoptLinkedPlugIn(GetPlugIn(),
-                                                IDFile::FromUTF8(VANTELLE_MODULE_PATH));
-      })) {
-    std::fprintf(stderr, "the host could not start\n");
-    return 1;
-  }
-  benchmark::Initialize(&argc, argv);
   RegisterBenchmarks();
-  FastestRuns runs;
-  benchmark::RunSpecifiedBenchmarks(&runs);
-  benchmark::Shutdown();
-  PrintRatios(runs);
-  gBuilt.clear();
-  return 0;
+  return RunBenchmarksInHost(argc, argv, [](const FastestRuns& runs) {
+    PrintRatios(runs);
+    gBuilt.clear();
+  });
 }

@@ -2,16 +2,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "app/Host.h"
 #include "frame/PlugIn.h"
 
-int RunBenchmarksInHost(int argc, char** argv, const std::function<void()>& beforeQuit) {
+int RunBenchmarksInHost(int argc, char** argv,
+                        const std::function<void(const FastestRuns&)>& afterRuns) {
   const std::string folder = std::filesystem::temp_directory_path() / "vantelle-bench";
   std::filesystem::create_directories(folder);
   Host host;
@@ -23,16 +22,9 @@ int RunBenchmarksInHost(int argc, char** argv, const std::function<void()>& befo
     return 1;
   }
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  FastestRuns runs;
+  benchmark::RunSpecifiedBenchmarks(&runs);
   benchmark::Shutdown();
-  if (beforeQuit) beforeQuit();
+  if (afterRuns) afterRuns(runs);
   return 0;
-}
-
-void FastestOfFive(benchmark::internal::Benchmark* benchmark) {
-  benchmark->Unit(benchmark::kMillisecond)
-      ->Repetitions(5)
-      ->ComputeStatistics("min", [](const std::vector<double>& v) {
-        return *std::min_element(v.begin(), v.end());
-      });
 }

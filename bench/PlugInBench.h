@@ -2,15 +2,12 @@
 // resources of the module built from the same sources.
 #pragma once
 
-#include <benchmark/benchmark.h>
-
 #include <functional>
 
-// Starts the host, runs the benchmarks the command line selects, calls beforeQuit (to drop what
-// the benchmarks built, which must be gone before the host quits) and quits. Answers the exit
-// code.
-int RunBenchmarksInHost(int argc, char** argv, const std::function<void()>& beforeQuit = {});
+#include "FastestRuns.h"
 
-// Five repetitions in milliseconds with their fastest, the truest figure on a machine shared with
-// other work: BENCHMARK(BM_Something)->Arg(100)->Apply(FastestOfFive).
-void FastestOfFive(benchmark::internal::Benchmark* benchmark);
+// Starts the host, runs the benchmarks the command line selects, calls afterRuns with their
+// fastest times (to print ratios and to drop what the benchmarks built, which must be gone before
+// the host quits) and quits. Answers the exit code.
+int RunBenchmarksInHost(int argc, char** argv,
+                        const std::function<void(const FastestRuns&)>& afterRuns = {});

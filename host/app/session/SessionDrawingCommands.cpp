@@ -90,9 +90,9 @@ void Draw(ScriptSession& session, const SessionCall& call) {
 void PaintedBounds(ScriptSession& session, const SessionCall& call) {
   InterfacePtr<IHierarchy> item(session.FindItem(call.Arg(0)), IID_IHIERARCHY);
   const PMRect r = ItemAdornments::PaintedBounds(item, false);
-  session.Out() << "painted-bounds " << ScriptWordText(call.Arg(0)) << ' '
-                << ShortestNumber(r.Left()) << ',' << ShortestNumber(r.Top()) << ','
-                << ShortestNumber(r.Right()) << ',' << ShortestNumber(r.Bottom()) << '\n';
+  session.Out() << "painted-bounds " << ScriptWordText(call.Arg(0)) << ' ' << FourDecimals(r.Left())
+                << ',' << FourDecimals(r.Top()) << ',' << FourDecimals(r.Right()) << ','
+                << FourDecimals(r.Bottom()) << '\n';
 }
 
 void Fonts(ScriptSession&, const SessionCall& call) {

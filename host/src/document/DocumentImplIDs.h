@@ -10,12 +10,14 @@ constexpr ClassID kGroupItemsCmdBoss = 0x700311;
 constexpr ClassID kInsertTextCmdBoss = 0x700312;
 constexpr ClassID kDeleteTextCmdBoss = 0x700313;
 constexpr ClassID kSetItemTransformCmdBoss = 0x700314;
+constexpr ClassID kSetItemNameCmdBoss = 0x700315;
 
 // Data interfaces of the commands.
 constexpr PMIID IID_INEWFRAMECMDDATA = 0x700310;
 constexpr PMIID IID_IGROUPITEMSCMDDATA = 0x700311;
 constexpr PMIID IID_ITEXTEDITCMDDATA = 0x700312;
 constexpr PMIID IID_IITEMTRANSFORMCMDDATA = 0x700313;
+constexpr PMIID IID_ISETITEMNAMECMDDATA = 0x700314;
 
 constexpr ImplementationID kDocumentImpl = 0x700301;
 constexpr ImplementationID kSpreadListImpl = 0x700302;
@@ -41,3 +43,5 @@ constexpr ImplementationID kTextEditCmdDataImpl = 0x700316;
 constexpr ImplementationID kItemTransformImpl = 0x700317;
 constexpr ImplementationID kSetItemTransformCmdImpl = 0x700318;
 constexpr ImplementationID kItemTransformCmdDataImpl = 0x700319;
+constexpr ImplementationID kSetItemNameCmdImpl = 0x70031A;
+constexpr ImplementationID kSetItemNameCmdDataImpl = 0x70031B;

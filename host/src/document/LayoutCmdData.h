@@ -1,4 +1,4 @@
-// The arguments of the commands that make frames and groups.
+// The arguments of the commands that make frames and groups and rename page items.
 #pragma once
 
 #include "DocumentImplIDs.h"
@@ -38,4 +38,12 @@ class IItemTransformCmdData : public IPMUnknown {
 
   virtual void Set(const PMMatrix& innerToParent) = 0;
   virtual const PMMatrix& Get() const = 0;
+};
+
+class ISetItemNameCmdData : public IPMUnknown {
+ public:
+  enum { kDefaultIID = IID_ISETITEMNAMECMDDATA };
+
+  virtual void SetName(const PMString& name) = 0;
+  virtual const PMString& GetName() const = 0;
 };

@@ -30,4 +30,7 @@ UIDRef GroupItems(const UIDList& items, const PMString& name);
 // without an inverse or an object that is no page item.
 ErrorCode SetItemTransform(const UIDRef& item, const PMMatrix& innerToParent);
 
+// Gives the page item a new name. Answers the command's error code.
+ErrorCode SetItemName(const UIDRef& item, const PMString& name);
+
 }  // namespace LayoutCommands

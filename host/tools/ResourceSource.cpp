@@ -1,5 +1,6 @@
 #include "ResourceSource.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +11,9 @@
 #include "PictureSource.h"
 #include "RsrcSpec.h"
 #include "UnicodeSavvyString.h"
+#include "plugins/LoadReport.h"
+#include "scripting/HostScriptElements.h"
+#include "scripting/ScriptRegistry.h"
 #include "ui/Menus.h"
 #include "ui/ViewResource.h"
 
@@ -170,14 +174,15 @@ class Parser {
   }
 
  private:
-  enum Block { kNone, kClassBlock, kAddInBlock, kStringsBlock, kViewBlock };
+  enum Block { kNone, kClassBlock, kAddInBlock, kStringsBlock, kViewBlock, kScriptingBlock };
 
   std::string Where() const { return fPath + ":" + std::to_string(fLine) + ": "; }
   const char* BlockName() const {
-    return fBlock == kClassBlock   ? "class"
-           : fBlock == kAddInBlock ? "addin"
-           : fBlock == kViewBlock  ? "view"
-                                   : "strings";
+    return fBlock == kClassBlock       ? "class"
+           : fBlock == kAddInBlock     ? "addin"
+           : fBlock == kViewBlock      ? "view"
+           : fBlock == kScriptingBlock ? "scripting"
+                                       : "strings";
   }
 
   bool Statement(const std::vector<Word>& w, std::string* problem) {
@@ -199,6 +204,8 @@ class Parser {
         return StringEntry(w, problem);
       case kViewBlock:
         return WidgetLine(w, problem);
+      case kScriptingBlock:
+        return ScriptProperty(w, problem);
       case kNone:
         break;
     }
@@ -210,6 +217,7 @@ class Parser {
     if (keyword == "data" || keyword == "picture") return Data(w, keyword == "picture", problem);
     if (keyword == "menu") return Menu(w, problem);
     if (keyword == "view") return View(w, problem);
+    if (keyword == "scripting") return Begin(w.size() == 1, kScriptingBlock, "scripting", problem);
     *problem = "unknown statement \"" + w[0].text + "\"";
     return false;
   }
@@ -408,6 +416,92 @@ class Parser {
     return true;
   }
 
+  bool ScriptProperty(const std::vector<Word>& w, std::string* problem) {
+    ScriptElement e;
+    std::map<std::string, Word> options;
+    bool wellFormed = w.size() >= 2 && !w[0].quoted && w[0].text == "property";
+    for (size_t i = 2; wellFormed && i < w.size(); ++i) {
+      const std::string& key = w[i].text;
+      if (key == "read-only" && !e.readOnly) {
+        e.readOnly = true;
+      } else if ((key == "id" || key == "type" || key == "on" || key == "provider") &&
+                 i + 1 < w.size()) {
+        wellFormed = options.emplace(key, w[++i]).second;
+      } else {
+        wellFormed = false;
+      }
+    }
+    if (!wellFormed || options.size() != 4 || !ParseNumber(options.at("provider"), &e.provider) ||
+        e.provider == kInvalidClass) {
+      *problem =
+          "expected: property NAME id ID type TYPE on OBJECT-TYPE[,OBJECT-TYPE...] provider CLASS "
+          "[read-only], or end";
+      return false;
+    }
+    e.name = w[1].text;
+    const std::string& id = options.at("id").text;
+    if (!IsScriptName(e.name)) {
+      *problem = e.name + " is no JavaScript name";
+      return false;
+    }
+    if (id.size() != 4 || id.find_first_not_of(kPrintable) != std::string::npos) {
+      *problem = "a script ID is four printable characters: " + id;
+      return false;
+    }
+    for (char c : id) e.id = (e.id << 8) | static_cast<uint8>(c);
+    if (!FindValueType(options.at("type").text, &e.type, problem) ||
+        !ReadObjectTypes(options.at("on").text, &e.objectTypes, problem)) {
+      return false;
+    }
+    // The host's elements and the properties so far: no object may get two of a name or an ID.
+    ScriptRegistry registry;
+    for (const ScriptElement& other : HostScriptElements()) registry.Add(other);
+    for (const ScriptElement& other : fOut->scriptProperties) registry.Add(other);
+    *problem = registry.Add(e);
+    if (!problem->empty()) return false;
+    fOut->scriptProperties.push_back(std::move(e));
+    return true;
+  }
+
+  static constexpr char kPrintable[] =
+      " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+      "abcdefghijklmnopqrstuvwxyz{|}~";
+
+  static bool IsScriptName(const std::string& name) {
+    static const char kFirst[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
+    return !name.empty() && std::strchr(kFirst, name[0]) &&
+           name.find_first_not_of(std::string(kFirst) + "0123456789") == std::string::npos;
+  }
+
+  static bool FindValueType(const std::string& name, ScriptData::Type* type, std::string* problem) {
+    for (const ScriptValueTypeName& t : kScriptValueTypes) {
+      if (name == t.name) {
+        *type = t.type;
+        return true;
+      }
+    }
+    *problem = "unknown value type " + name;
+    return false;
+  }
+
+  static bool ReadObjectTypes(const std::string& list, std::vector<ScriptID>* types,
+                              std::string* problem) {
+    std::istringstream names(list);
+    std::string name;
+    while (std::getline(names, name, ',')) {
+      const ScriptObjectTypeName* found = nullptr;
+      for (const ScriptObjectTypeName& t : kScriptObjectTypes) {
+        if (name == t.name) found = &t;
+      }
+      if (!found) {
+        *problem = "unknown object type " + name;
+        return false;
+      }
+      types->push_back(found->type);
+    }
+    return true;
+  }
+
   std::string fPath;
   PlugInResources* fOut;
   int fLine = 0;
@@ -446,6 +540,20 @@ bool CompileFiles(const std::vector<std::string>& paths, PlugInResources* resour
   if (resources->pluginID == 0) {
     *error = "no source names the plug-in (plugin ID \"name\")";
     return false;
+  }
+  for (const ScriptElement& property : resources->scriptProperties) {
+    bool serves = false;
+    for (const ClassResource& c : resources->classes) {
+      for (const InterfaceBinding& b : c.bindings) {
+        serves = serves || (c.id == property.provider && b.interfaceID == IID_ISCRIPTPROVIDER);
+      }
+    }
+    if (!serves) {
+      *error = "scripting property " + property.name + ": its provider class " +
+               LoadReport::HexID(property.provider) + " is not defined with IScriptProvider (" +
+               LoadReport::HexID(IID_ISCRIPTPROVIDER) + ")";
+      return false;
+    }
   }
   return true;
 }

@@ -25,6 +25,12 @@
 //                                           points with L < R and T < B
 //   picture TYPE ID "file"                  a data resource compiled from a picture source
 //                                           (PictureSource.h): TYPE is ICON or BMAP
+//   scripting                               properties the plug-in adds to scripting objects:
+//     property NAME id ID type TYPE on OBJECT-TYPE[,OBJECT-TYPE...] provider CLASS [read-only]
+//   end                                     NAME is a JavaScript name, ID four characters, TYPE
+//                                           string, integer, real, boolean or object, the object
+//                                           types application, document, page-item, text-frame;
+//                                           CLASS, defined in the sources, binds IScriptProvider
 #pragma once
 
 #include <string>
@@ -41,7 +47,8 @@ bool Parse(const std::string& text, const std::string& sourcePath, PlugInResourc
            std::string* error);
 
 // Reads and parses source files into one plug-in's resources, and checks what the files must say
-// together: the plug-in is named once, and no class, string key or data resource comes twice.
+// together: the plug-in is named once, no class, string key or data resource comes twice, and
+// each scripting property's provider class is defined with IScriptProvider.
 bool CompileFiles(const std::vector<std::string>& paths, PlugInResources* resources,
                   std::string* error);
 

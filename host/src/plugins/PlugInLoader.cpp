@@ -7,6 +7,7 @@
 #include "ResourceBlob.h"
 #include "app/Host.h"
 #include "objectmodel/Boss.h"
+#include "scripting/ScriptManager.h"
 
 struct PlugInLoader::Record {
   LoadedPlugIn info;
@@ -52,6 +53,13 @@ void PlugInLoader::DefineResources(const PlugInResources& resources) {
   for (const std::u16string& key :
        fHost.Strings().Add(resources.pluginID, MakeStringTable(resources))) {
     report.Add(subject, "string key " + PMString(key).GetUTF8String() + " is defined already");
+  }
+  InterfacePtr<ScriptManager> scripting = ScriptManager::OfSession();
+  for (const ScriptElement& property : resources.scriptProperties) {
+    const std::string refused = scripting ? scripting->AddElement(property) : "no scripting";
+    if (!refused.empty()) {
+      report.Add(subject, "scripting property " + property.name + " is left out: " + refused);
+    }
   }
 }
 

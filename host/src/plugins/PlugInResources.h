@@ -1,6 +1,6 @@
 // What a plug-in's resources tell the host: who the plug-in is, the classes it defines, the
-// interfaces it adds to other classes, the texts of its string keys, and data resources (icons,
-// bitmaps, views) by type and number.
+// interfaces it adds to other classes, the texts of its string keys, data resources (icons,
+// bitmaps, views) by type and number, and the properties it adds to scripting objects.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "objectmodel/ObjectModel.h"
+#include "scripting/ScriptElement.h"
 
 struct ClassResource {
   ClassID id = kInvalidClass;
@@ -35,4 +36,5 @@ struct PlugInResources {
   // String key and English text, both UTF-8, in the order defined.
   std::vector<std::pair<std::string, std::string>> strings;
   std::vector<DataResource> data;
+  std::vector<ScriptElement> scriptProperties;
 };

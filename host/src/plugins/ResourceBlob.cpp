@@ -16,6 +16,7 @@ enum SectionKind : uint32 {
   kAddIn = 3,
   kString = 4,
   kData = 5,
+  kScriptProperty = 6,
 };
 
 class Writer {
@@ -89,6 +90,13 @@ class Reader {
   size_t fLeft;
 };
 
+bool IsValueType(uint32 type) {
+  for (const ScriptValueTypeName& t : kScriptValueTypes) {
+    if (static_cast<uint32>(t.type) == type) return true;
+  }
+  return false;
+}
+
 bool DecodeSection(uint32 kind, Reader& in, PlugInResources* out) {
   switch (kind) {
     case kIdentity:
@@ -115,6 +123,23 @@ bool DecodeSection(uint32 kind, Reader& in, PlugInResources* out) {
       DataResource d;
       if (!in.U32(&d.type) || !in.U32(&d.id) || !in.Bytes(in.Left(), &d.bytes)) return false;
       out->data.push_back(std::move(d));
+      return true;
+    }
+    case kScriptProperty: {
+      ScriptElement e;
+      uint32 type = 0, readOnly = 0, count = 0;
+      if (!in.Text(&e.name) || !in.U32(&e.id) || !in.U32(&type) || !in.U32(&readOnly) ||
+          readOnly > 1 || !in.U32(&count) || count > in.Left() / 4) {
+        return false;
+      }
+      e.readOnly = readOnly == 1;
+      e.objectTypes.resize(count);
+      for (ScriptID& objectType : e.objectTypes) {
+        if (!in.U32(&objectType)) return false;
+      }
+      if (!in.U32(&e.provider) || !IsValueType(type)) return false;
+      e.type = static_cast<ScriptData::Type>(type);
+      out->scriptProperties.push_back(std::move(e));
       return true;
     }
     default:
@@ -211,6 +236,17 @@ std::string Encode(const PlugInResources& resources) {
     section.U32(d.id);
     section.Raw(d.bytes.data(), d.bytes.size());
     blob.Section(kData, section);
+  }
+  for (const ScriptElement& e : resources.scriptProperties) {
+    Writer section;
+    section.Text(e.name);
+    section.U32(e.id);
+    section.U32(static_cast<uint32>(e.type));
+    section.U32(e.readOnly ? 1 : 0);
+    section.U32(static_cast<uint32>(e.objectTypes.size()));
+    for (ScriptID objectType : e.objectTypes) section.U32(objectType);
+    section.U32(e.provider);
+    blob.Section(kScriptProperty, section);
   }
   Writer out;
   out.Raw(blob.Bytes().data(), blob.Bytes().size());

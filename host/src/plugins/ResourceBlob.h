@@ -6,8 +6,9 @@
 //
 // Integers are little-endian, texts are a u32 byte count and UTF-8. Section kinds: 1 identity
 // (plug-in ID, name), 2 class (ID, parent, binding count, bindings), 3 add-in (class ID, binding
-// count, bindings), 4 string (key, text), 5 data (type, ID, the rest of the payload). A reader
-// skips sections of kinds it does not know.
+// count, bindings), 4 string (key, text), 5 data (type, ID, the rest of the payload), 6 scripting
+// property (name, script ID, value type, read-only 0 or 1, object type count, object types,
+// provider class). A reader skips sections of kinds it does not know.
 #pragma once
 
 #include <string>

@@ -16,6 +16,13 @@ PlugInResources Sample() {
   r.addIns.push_back({0x6201, {{0x182903, 0x18290B}}});
   r.strings.emplace_back("0x182900kAKey", "A \xC3\xA9");
   r.data.push_back({0x49434F4E, 20000, std::string("\x89PNG\0\x01", 6)});
+  ScriptElement property;
+  property.name = "tagData";
+  property.id = 0x564C7364;
+  property.type = ScriptData::kString;
+  property.objectTypes = {kPageItemScriptObject, kDocumentScriptObject};
+  property.provider = 0x182908;
+  r.scriptProperties.push_back(property);
   return r;
 }
 
@@ -32,6 +39,12 @@ void ExpectSame(const PlugInResources& a, const PlugInResources& b) {
   ASSERT_EQ(a.data.size(), b.data.size());
   EXPECT_EQ(a.data[0].type, b.data[0].type);
   EXPECT_EQ(a.data[0].bytes, b.data[0].bytes);
+  ASSERT_EQ(a.scriptProperties.size(), b.scriptProperties.size());
+  EXPECT_EQ(a.scriptProperties[0].name, b.scriptProperties[0].name);
+  EXPECT_EQ(a.scriptProperties[0].id, b.scriptProperties[0].id);
+  EXPECT_EQ(a.scriptProperties[0].type, b.scriptProperties[0].type);
+  EXPECT_EQ(a.scriptProperties[0].objectTypes, b.scriptProperties[0].objectTypes);
+  EXPECT_EQ(a.scriptProperties[0].provider, b.scriptProperties[0].provider);
 }
 
 std::string BlobOf(const std::string& encoded) {
@@ -76,7 +89,8 @@ TEST_F(ResourceBlobTest, EveryShorterBlobIsRefused) {
     // after the identity may be missing, and then nothing else may be wrong.
     if (DecodeError(blob.substr(0, length), &decoded).empty()) {
       EXPECT_EQ(decoded.pluginID, 0x182900u) << length;
-      EXPECT_LT(decoded.strings.size() + decoded.data.size(), 2u) << length;
+      EXPECT_LT(decoded.strings.size() + decoded.data.size() + decoded.scriptProperties.size(), 3u)
+          << length;
     }
   }
 }
@@ -102,6 +116,14 @@ TEST_F(ResourceBlobTest, ForgedCountsAndLengthsAreRefused) {
     std::string forged = blob;
     PutU32(&forged, c.at, c.value);
     EXPECT_EQ(DecodeError(forged), c.error) << c.what;
+  }
+  // The scripting property is the last section; counting back from its end: the provider, two
+  // object types, their count, the read-only word, then the value type.
+  const size_t valueType = blob.size() - 4 - 2 * 4 - 4 - 4 - 4;
+  for (uint32 type : {0u, 6u, 0xFFFFFFFFu}) {
+    std::string forged = blob;
+    PutU32(&forged, valueType, type);
+    EXPECT_EQ(DecodeError(forged), "a resource of kind 6 is malformed") << type;
   }
 }
 

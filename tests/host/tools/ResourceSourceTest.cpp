@@ -31,6 +31,9 @@ TEST(ResourceSourceTest, AWellFormedSourceGivesEveryKindOfResource) {
       "strings\n"
       "  0x182900kAKey \"tab\\there \\\"q\\\" back\\\\slash # not a comment\"\n"
       "  0x182900kBKey \"\\u{E9}\\u{1F600}\\n\"\n"
+      "end\n"
+      "scripting\n"
+      "  property tag_$1 id VLsd type string on page-item,document provider 0x10 read-only\n"
       "end\n";
   PlugInResources r;
   std::string error;
@@ -50,6 +53,15 @@ TEST(ResourceSourceTest, AWellFormedSourceGivesEveryKindOfResource) {
   EXPECT_EQ(r.strings[0].first, "0x182900kAKey");
   EXPECT_EQ(r.strings[0].second, "tab\there \"q\" back\\slash # not a comment");
   EXPECT_EQ(r.strings[1].second, "\xC3\xA9\xF0\x9F\x98\x80\n");
+  ASSERT_EQ(r.scriptProperties.size(), 1u);
+  const ScriptElement& property = r.scriptProperties[0];
+  EXPECT_EQ(property.name, "tag_$1");
+  EXPECT_EQ(property.id, 0x564C7364u);
+  EXPECT_EQ(property.type, ScriptData::kString);
+  EXPECT_EQ(property.objectTypes,
+            (std::vector<ScriptID>{kPageItemScriptObject, kDocumentScriptObject}));
+  EXPECT_EQ(property.provider, 0x10u);
+  EXPECT_TRUE(property.readOnly);
 }
 
 TEST(ResourceSourceTest, MistakesAreReportedWithTheirLine) {
@@ -107,6 +119,26 @@ TEST(ResourceSourceTest, MistakesAreReportedWithTheirLine) {
        " panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n"
        " panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n panel 0 0,0,9,9 \"p\"\n",
        "10: panels nest deeper than 8"},
+      {"scripting\n property 1a id ABCD type string on page-item provider 1\nend\n",
+       "2: 1a is no JavaScript name"},
+      {"scripting\n property a id ABC type string on page-item provider 1\nend\n",
+       "2: a script ID is four printable characters: ABC"},
+      {"scripting\n property a id ABCD type text on page-item provider 1\nend\n",
+       "2: unknown value type text"},
+      {"scripting\n property a id ABCD type real on frame provider 1\nend\n",
+       "2: unknown object type frame"},
+      {"scripting\n property a id ABCD type real on document provider 1 read-only read-only\n",
+       "2: expected: property NAME id ID type TYPE on OBJECT-TYPE[,OBJECT-TYPE...] provider CLASS "
+       "[read-only], or end"},
+      {"scripting\n property a id ABCD type real on document\n",
+       "2: expected: property NAME id ID type TYPE on OBJECT-TYPE[,OBJECT-TYPE...] provider CLASS "
+       "[read-only], or end"},
+      // Text frames are page items: they offer the host's name already.
+      {"scripting\n property name id ABCD type string on text-frame provider 1\nend\n",
+       "2: the name name is taken"},
+      {"scripting\n property a id ABCD type real on page-item provider 1\n"
+       " property b id ABCD type real on text-frame provider 1\nend\n",
+       "3: the script ID of b is taken"},
   };
   for (const Case& c : cases) {
     PlugInResources r;
@@ -174,6 +206,16 @@ TEST(ResourceSourceTest, FilesTogetherMustNameThePlugInOnceAndRepeatNothing) {
   EXPECT_EQ(error, "no source names the plug-in (plugin ID \"name\")");
   EXPECT_FALSE(ResourceSource::CompileFiles({"/nonexistent/x.vrc"}, &unnamed, &error));
   EXPECT_EQ(error, "/nonexistent/x.vrc: cannot be read");
+
+  TempFolder folder;
+  std::ofstream(folder.File("p.vrc"))
+      << "plugin 1 \"p\"\nclass 0x20\n 1 2\nend\n"
+         "scripting\n property a id ABCD type real on document provider 0x20\nend\n";
+  PlugInResources withProperty;
+  EXPECT_FALSE(ResourceSource::CompileFiles({folder.File("p.vrc")}, &withProperty, &error));
+  EXPECT_EQ(error,
+            "scripting property a: its provider class 0x20 is not defined with IScriptProvider "
+            "(0x700802)");
 }
 
 TEST(ResourceSourceTest, DataResourcesTakeTheBytesOfAFileBesideTheSource) {

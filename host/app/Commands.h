@@ -26,3 +26,5 @@ int RunHeaderCommand(const CommandArgs& args);
 int RunRunCommand(const CommandArgs& args);
 // vantelle shell [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR]
 int RunShellCommand(const CommandArgs& args);
+// vantelle script [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR] FILE.js [DOCUMENT]
+int RunScriptCommand(const CommandArgs& args);

@@ -1,13 +1,19 @@
 // vantelle run FILE and vantelle shell: start the host with its plug-ins and run a session script
-// from a file or from standard input.
+// from a file or from standard input. vantelle script FILE.js [DOCUMENT]: run a JavaScript file
+// against a new document or an opened one.
 #include <iostream>
 #include <sstream>
 
 #include "Commands.h"
+#include "IDFile.h"
 #include "SessionRunner.h"
 #include "app/Host.h"
+#include "database/Database.h"
+#include "document/DocumentFactory.h"
 #include "platform/EnvFiles.h"
 #include "platform/Platform.h"
+#include "scripting/ScriptFile.h"
+#include "scripting/ScriptManager.h"
 #include "text/OutputText.h"
 
 namespace {
@@ -19,6 +25,9 @@ constexpr char kRunUsage[] =
     "usage: vantelle run [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR] FILE\n";
 constexpr char kShellUsage[] =
     "usage: vantelle shell [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR]\n";
+constexpr char kScriptUsage[] =
+    "usage: vantelle script [--plugins DIR] [--app-folder DIR] [--roaming-folder DIR] FILE.js "
+    "[DOCUMENT]\n";
 
 // The defaults work from the build tree: its plug-ins folder, and the build folder as the
 // application's folder with a roaming folder inside it.
@@ -67,6 +76,34 @@ int RunWithHost(const HostOptions& options, std::istream& script, bool keepGoing
   return RunSessionScript(script, std::cout, std::cerr, keepGoing, personAtTerminal);
 }
 
+// Runs the JavaScript source on the document opened from file, or on a new one when file is
+// empty, with the host started; alerts print as a session script's do.
+int RunScriptWithHost(const HostOptions& options, const std::string& path,
+                      const std::string& source, const std::string& file) {
+  Host host;
+  if (!host.Start(options)) {
+    std::cerr << "vantelle: the host could not start\n";
+    return kSessionFailed;
+  }
+  AlertPrinter alerts(host.Alerts(), std::cout, true);
+  std::string error;
+  std::unique_ptr<Database> document =
+      file.empty() ? DocumentFactory::NewDocument(1, 1)
+                   : DocumentFactory::OpenDocument(IDFile::FromUTF8(file), &error);
+  if (!document) {
+    std::cerr << "error: " << (error.empty() ? "the host could not make a document" : error)
+              << '\n';
+    return kSessionFailed;
+  }
+  std::vector<ScriptDocument> documents = {{document.get(), file}};
+  const ScriptOutcome outcome =
+      ScriptManager::OfSession()->Run(path, source, documents, ScriptLimits(),
+                                      [](const std::string& line) { std::cout << line << '\n'; });
+  if (outcome.completed) return kSessionOK;
+  std::cerr << "error: script " << path << ':' << outcome.line << ": " << outcome.message << '\n';
+  return kSessionFailed;
+}
+
 }  // namespace
 
 int RunRunCommand(const CommandArgs& args) {
@@ -94,4 +131,19 @@ int RunShellCommand(const CommandArgs& args) {
     return kSessionScriptError;
   }
   return RunWithHost(options, std::cin, true);
+}
+
+int RunScriptCommand(const CommandArgs& args) {
+  HostOptions options = DefaultOptions();
+  CommandArgs rest;
+  if (!ReadOptions(args, options, rest) || rest.empty() || rest.size() > 2) {
+    std::cerr << kScriptUsage;
+    return kSessionScriptError;
+  }
+  std::string source, error;
+  if (!ReadScriptFile(rest[0], &source, &error)) {
+    std::cerr << "vantelle: " << error << '\n';
+    return kSessionFailed;
+  }
+  return RunScriptWithHost(options, rest[0], source, rest.size() == 2 ? rest[1] : std::string());
 }

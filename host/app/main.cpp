@@ -15,6 +15,7 @@ constexpr CommandEntry kCommands[] = {
     {"header", "print the header a data frame text declares", RunHeaderCommand},
     {"run", "run a session script against the host and its plug-ins", RunRunCommand},
     {"shell", "run session commands read from standard input", RunShellCommand},
+    {"script", "run a JavaScript file against a new or an opened document", RunScriptCommand},
 };
 
 void PrintUsage(std::FILE* out) {

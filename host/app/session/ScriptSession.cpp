@@ -17,14 +17,30 @@ ScriptSession::~ScriptSession() {
   if (fHost) fHost->UI().SetUser(nullptr);
 }
 
-void ScriptSession::AddDocument(std::unique_ptr<Database> document) {
-  fDocuments.push_back(std::move(document));
+void ScriptSession::AddDocument(std::unique_ptr<Database> document, std::string file) {
+  fDocuments.push_back({std::move(document), std::move(file)});
   fNamesValid = false;
 }
 
 Database& ScriptSession::CurrentDocument() {
   if (fDocuments.empty()) throw ScriptError("no document (use new-document or open first)");
-  return *fDocuments.back();
+  return *fDocuments.back().document;
+}
+
+std::vector<ScriptDocument> ScriptSession::ScriptDocuments() const {
+  std::vector<ScriptDocument> documents;
+  for (const OpenDocument& open : fDocuments) documents.push_back({open.document.get(), open.file});
+  return documents;
+}
+
+void ScriptSession::SetFiles(const std::vector<ScriptDocument>& documents) {
+  for (const ScriptDocument& d : documents) SetFile(*d.document, d.file);
+}
+
+void ScriptSession::SetFile(const Database& document, const std::string& file) {
+  for (OpenDocument& open : fDocuments) {
+    if (open.document.get() == &document) open.file = file;
+  }
 }
 
 UIDRef ScriptSession::FindItem(const std::string& name) {

@@ -1,6 +1,6 @@
-// The state of a running session script: the open documents, the current one, the names of its
-// page items, and the person in its dialogs (who acts for the script in the host's dialogs while
-// the session lasts).
+// The state of a running session script: the open documents with the files they came from or
+// were saved to, the current one, the names of its page items, and the person in its dialogs (who
+// acts for the script in the host's dialogs while the session lasts).
 #pragma once
 
 #include <iostream>
@@ -12,8 +12,8 @@
 
 #include "ScriptDialogUser.h"
 #include "UIDRef.h"
+#include "scripting/ScriptManager.h"
 
-class Database;
 class Host;
 
 class ScriptSession {
@@ -30,11 +30,17 @@ class ScriptSession {
   std::ostream& Out() { return fOut; }
   ScriptDialogUser& DialogUser() { return fDialogUser; }
 
-  // Keeps a document open until the session ends and makes it the current one.
-  void AddDocument(std::unique_ptr<Database> document);
+  // Keeps a document open until the session ends and makes it the current one; file is the one
+  // it was opened from (empty for a new document).
+  void AddDocument(std::unique_ptr<Database> document, std::string file = std::string());
   // The current document; a ScriptError when there is none.
   Database& CurrentDocument();
   bool HasDocument() const { return !fDocuments.empty(); }
+  // The open documents as scripts see them, the current one last; SetFiles takes back the files
+  // a script saved them to.
+  std::vector<ScriptDocument> ScriptDocuments() const;
+  void SetFiles(const std::vector<ScriptDocument>& documents);
+  void SetFile(const Database& document, const std::string& file);
 
   // The page item of the current document with that name; a ScriptError when there is none.
   UIDRef FindItem(const std::string& name);
@@ -50,7 +56,11 @@ class ScriptSession {
   std::ostream& fOut;
   ScriptDialogUser fDialogUser;
   Host* fHost;
-  std::vector<std::unique_ptr<Database>> fDocuments;
+  struct OpenDocument {
+    std::unique_ptr<Database> document;
+    std::string file;
+  };
+  std::vector<OpenDocument> fDocuments;
   std::map<std::string, UID> fNames;
   bool fNamesValid = false;
 };

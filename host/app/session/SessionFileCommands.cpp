@@ -15,6 +15,7 @@ void Save(ScriptSession& session, const SessionCall& call) {
   if (!DocumentFile::Save(session.CurrentDocument(), IDFile::FromUTF8(path), &error)) {
     throw SessionFailure(error);
   }
+  session.SetFile(session.CurrentDocument(), path);
 }
 
 void Open(ScriptSession& session, const SessionCall& call) {
@@ -23,7 +24,7 @@ void Open(ScriptSession& session, const SessionCall& call) {
   std::unique_ptr<Database> document =
       DocumentFactory::OpenDocument(IDFile::FromUTF8(path), &error);
   if (!document) throw SessionFailure(error);
-  session.AddDocument(std::move(document));
+  session.AddDocument(std::move(document), path);
 }
 
 SessionCommandRegistrar gCommands({

@@ -20,21 +20,19 @@ void PrintAlert(std::ostream& out, const AlertRecord& alert) {
       << '\n';
 }
 
-// Prints each alert as it comes, while the run lasts.
-class AlertPrinter {
- public:
-  AlertPrinter(AlertLog& alerts, std::ostream& out) : fAlerts(alerts) {
-    alerts.SetListener([&out](const AlertRecord& alert) { PrintAlert(out, alert); });
-  }
-  ~AlertPrinter() { fAlerts.SetListener(nullptr); }
-  AlertPrinter(const AlertPrinter&) = delete;
-  AlertPrinter& operator=(const AlertPrinter&) = delete;
-
- private:
-  AlertLog& fAlerts;
-};
-
 }  // namespace
+
+AlertPrinter::AlertPrinter(AlertLog& alerts, std::ostream& out, bool shownAlready)
+    : fAlerts(alerts) {
+  if (shownAlready) {
+    for (const AlertRecord& alert : alerts.Records()) PrintAlert(out, alert);
+  }
+  alerts.SetListener([&out](const AlertRecord& alert) { PrintAlert(out, alert); });
+}
+
+AlertPrinter::~AlertPrinter() {
+  fAlerts.SetListener(nullptr);
+}
 
 // A line during which memory ran out fails even when the command went on without what it could
 // not have: what comes after it may rely on that. A line that fails is taken back whole, with the
@@ -85,7 +83,7 @@ int RunSessionScript(std::istream& in, std::ostream& out, std::ostream& err, boo
 }
 
 int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err, bool keepGoing) {
-  AlertPrinter alerts(Host::Get().Alerts(), session.Out());
+  AlertPrinter alerts(Host::Get().Alerts(), session.Out(), false);
   const bool prompt = session.DialogUser().AtTerminal();
   int result = kSessionOK;
   std::string line;

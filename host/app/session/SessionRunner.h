@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+class AlertLog;
 class ScriptSession;
 
 // Exit codes of a run.
@@ -29,3 +30,16 @@ int RunSessionLines(ScriptSession& session, std::istream& in, std::ostream& err,
 // Runs line number `number` of a script in the session and answers its exit code, having reported
 // an error to err. A line that fails is taken back whole, the undo steps it made included.
 int RunSessionLine(ScriptSession& session, const std::string& line, int number, std::ostream& err);
+
+// Prints each alert as it comes, as `alert KIND "TEXT"`, while it lives; with shownAlready, first
+// those the host showed before (at start-up).
+class AlertPrinter {
+ public:
+  AlertPrinter(AlertLog& alerts, std::ostream& out, bool shownAlready);
+  ~AlertPrinter();
+  AlertPrinter(const AlertPrinter&) = delete;
+  AlertPrinter& operator=(const AlertPrinter&) = delete;
+
+ private:
+  AlertLog& fAlerts;
+};

@@ -16,6 +16,7 @@ demo: build
 	mkdir -p build/demo
 	cd build/demo && ../debug/host/app/vantelle run ../../examples/catalogue.vts
 	@echo "The catalogue's first spread: $(CURDIR)/build/demo/catalogue.png"
+	cd examples && ../build/debug/host/app/vantelle run tag-catalogue.vts
 
 test: build
 	ctest --preset debug

@@ -21,6 +21,20 @@
 
 namespace {
 
+// The string a put or a call gives for id, or the request's error code.
+ErrorCode ExtractString(IScriptRequestData* data, ScriptID id, PMString& text) {
+  ScriptData value;
+  const ErrorCode extracted = data->ExtractRequestData(id, value);
+  return extracted == kSuccess ? value.GetPMString(text) : extracted;
+}
+
+ErrorCode AnswerString(IScriptRequestData* data, IScript* object, ScriptID id,
+                       const PMString& text) {
+  ScriptData value;
+  value.SetPMString(text);
+  return data->AppendReturnData(object, id, value);
+}
+
 ScriptData ObjectValue(IDataBase* db, UID uid) {
   InterfacePtr<IScript> object(db, uid, IID_ISCRIPT);
   ScriptData value;
@@ -91,12 +105,10 @@ class DocumentScriptProvider : public CScriptProvider {
     if (method != kSaveScriptID) return CScriptProvider::HandleMethod(method, data, object);
     ScriptDocument* document = RunDocumentOf(object);
     if (!document) return kFailure;
-    ScriptData pathValue;
+    PMString path;
     std::string file = document->file;
-    const ErrorCode given = data->ExtractRequestData(kSavePathScriptID, pathValue);
+    const ErrorCode given = ExtractString(data, kSavePathScriptID, path);
     if (given == kSuccess) {
-      PMString path;
-      pathValue.GetPMString(path);
       file = path.GetUTF8String();
     } else if (given != kScriptNoValueError) {
       return given;
@@ -149,19 +161,14 @@ class PageItemScriptProvider : public CScriptProvider {
  private:
   static ErrorCode GetName(const UIDRef& item, IScriptRequestData* data, IScript* object) {
     InterfacePtr<IPageItemName> name(item, IID_IPAGEITEMNAME);
-    if (!name) return kFailure;
-    ScriptData value;
-    value.SetPMString(name->GetName());
-    return data->AppendReturnData(object, kNameScriptID, value);
+    return name ? AnswerString(data, object, kNameScriptID, name->GetName()) : kFailure;
   }
 
   // Names are unique in a document, and not empty.
   static ErrorCode SetName(const UIDRef& item, IScriptRequestData* data) {
-    ScriptData value;
     PMString name;
-    const ErrorCode extracted = data->ExtractRequestData(kNameScriptID, value);
+    const ErrorCode extracted = ExtractString(data, kNameScriptID, name);
     if (extracted != kSuccess) return extracted;
-    value.GetPMString(name);
     if (name.IsEmpty()) {
       data->SetErrorString(PMString("a page item's name cannot be empty"));
       return kFailure;
@@ -182,18 +189,14 @@ class PageItemScriptProvider : public CScriptProvider {
     if (!story) return kFailure;
     WideString text;
     story->CopyRange(0, story->TotalLength() - 1, text);
-    ScriptData value;
-    value.SetPMString(PMString(text));
-    return data->AppendReturnData(object, kContentsScriptID, value);
+    return AnswerString(data, object, kContentsScriptID, PMString(text));
   }
 
   // Replaces the story's text (all but its final character) through the text commands.
   static ErrorCode SetContents(const UIDRef& item, IScriptRequestData* data) {
-    ScriptData value;
     PMString text;
-    const ErrorCode extracted = data->ExtractRequestData(kContentsScriptID, value);
+    const ErrorCode extracted = ExtractString(data, kContentsScriptID, text);
     if (extracted != kSuccess) return extracted;
-    value.GetPMString(text);
     InterfacePtr<ITextModel> story = FrameStory::Query(item);
     InterfacePtr<ITextModelCmds> commands(story.get(), IID_ITEXTMODELCMDS);
     if (!commands) return kFailure;

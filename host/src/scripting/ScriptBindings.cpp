@@ -19,11 +19,13 @@ const char* const kPrototypesKey = DUK_HIDDEN_SYMBOL("prototypes");
 // The index into the run's objects that a JavaScript object standing for one holds.
 const char* const kObjectIndexKey = DUK_HIDDEN_SYMBOL("object");
 
-const char* TypeName(ScriptData::Type type) {
+// "a string", "an integer".
+std::string TypeName(ScriptData::Type type) {
   for (const ScriptValueTypeName& t : kScriptValueTypes) {
-    if (t.type == type) return t.name;
+    if (t.type == type)
+      return (t.name[0] == 'i' || t.name[0] == 'o' ? "an " : "a ") + std::string(t.name);
   }
-  return "list";
+  return "a list";
 }
 
 // What the author reads beside a provider's error code.
@@ -32,9 +34,7 @@ std::string Reason(ErrorCode code, const ScriptRequest& request, const ScriptEle
   switch (code) {
     case kScriptWrongTypeError:
       return element.kind == ScriptElement::kProperty
-                 ? std::string(" (the value is not ") +
-                       (element.type == ScriptData::kInteger ? "an " : "a ") +
-                       TypeName(element.type) + ")"
+                 ? " (the value is not " + TypeName(element.type) + ")"
                  : " (an argument has the wrong type)";
     case kScriptNoValueError:
       return " (an argument is missing)";

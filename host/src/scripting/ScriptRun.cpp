@@ -6,6 +6,7 @@
 #include "ChangeSequence.h"
 #include "ScriptBindings.h"
 #include "ScriptText.h"
+#include "UnicodeSavvyString.h"
 
 namespace {
 

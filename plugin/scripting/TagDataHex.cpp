@@ -24,14 +24,16 @@ PMString EncodeTagDataHex(const uint8* bytes, uint32 size) {
 HexDecoding DecodeTagDataHex(const std::string& text, uint8* out, uint32* count) {
   *count = 0;
   bool pending = false;
+  // The high digit waits here: an unpaired last digit has no byte of room in out.
+  uint8 high = 0;
   for (char c : text) {
     if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
     const int value = DigitValue(c);
     if (value < 0) return HexDecoding::kInvalidCharacter;
     if (pending) {
-      out[(*count)++] |= static_cast<uint8>(value);
+      out[(*count)++] = static_cast<uint8>(high | value);
     } else {
-      out[*count] = static_cast<uint8>(value << 4);
+      high = static_cast<uint8>(value << 4);
     }
     pending = !pending;
   }

@@ -29,3 +29,5 @@ attempt('no object', function () {
 });
 attempt('no file', function () { doc.save(); });
 print(doc.pageItems.itemByName('Photo').contents, title.name);
+doc.save('scripted.vtd');
+doc.save();

@@ -1,6 +1,7 @@
 // The providers of the host's own elements (HostScriptElements): the application's documents,
 // a document's page items and its saving, and a page item's name, ID and text.
 #include <boost/make_shared.hpp>
+#include <unordered_map>
 
 #include "CScriptProvider.h"
 #include "CmdUtils.h"
@@ -165,23 +166,45 @@ class PageItemScriptProvider : public CScriptProvider {
   }
 
   // Names are unique in a document, and not empty.
-  static ErrorCode SetName(const UIDRef& item, IScriptRequestData* data) {
+  ErrorCode SetName(const UIDRef& item, IScriptRequestData* data) {
     PMString name;
     const ErrorCode extracted = ExtractString(data, kNameScriptID, name);
     if (extracted != kSuccess) return extracted;
+    InterfacePtr<IPageItemName> itemName(item, IID_IPAGEITEMNAME);
+    if (!itemName) return kFailure;
     if (name.IsEmpty()) {
       data->SetErrorString(PMString("a page item's name cannot be empty"));
       return kFailure;
     }
-    const UIDList items = AllPageItems(item.GetDataBase());
-    for (int32 i = 0; i < items.Length(); ++i) {
-      InterfacePtr<IPageItemName> other(items.GetRef(i), IID_IPAGEITEMNAME);
-      if (items[i] != item.GetUID() && other && other->GetName() == name) {
-        data->SetErrorString(PMString("another page item has that name"));
-        return kFailure;
-      }
+    const PMString old = itemName->GetName();
+    std::unordered_map<std::u16string, int32>& counts = NameCounts(item.GetDataBase());
+    if (name != old && counts[name.GetUTF16()] > 0) {
+      data->SetErrorString(PMString("another page item has that name"));
+      return kFailure;
     }
-    return LayoutCommands::SetItemName(item, name);
+    const ErrorCode renamed = LayoutCommands::SetItemName(item, name);
+    if (renamed == kSuccess) {
+      --counts[old.GetUTF16()];
+      ++counts[name.GetUTF16()];
+    }
+    return renamed;
+  }
+
+  // How many page items of the document bear each name. Counted once in a run, and kept up to
+  // date by the renames of the run (nothing else renames while a script runs), so that renaming
+  // every item of a document takes time linear in its items.
+  std::unordered_map<std::u16string, int32>& NameCounts(IDataBase* db) {
+    const uint64 run = ScriptManager::OfSession()->RunNumber();
+    if (db == fNamesOf && run == fNamesRun) return fNameCounts;
+    fNameCounts.clear();
+    const UIDList items = AllPageItems(db);
+    for (int32 i = 0; i < items.Length(); ++i) {
+      InterfacePtr<IPageItemName> name(items.GetRef(i), IID_IPAGEITEMNAME);
+      if (name) ++fNameCounts[name->GetName().GetUTF16()];
+    }
+    fNamesOf = db;
+    fNamesRun = run;
+    return fNameCounts;
   }
 
   static ErrorCode GetContents(const UIDRef& item, IScriptRequestData* data, IScript* object) {
@@ -210,6 +233,10 @@ class PageItemScriptProvider : public CScriptProvider {
         commands->InsertCmd(0, boost::make_shared<WideString>(text), nullptr));
     return CmdUtils::ProcessCommand(insert);
   }
+
+  IDataBase* fNamesOf = nullptr;
+  uint64 fNamesRun = 0;
+  std::unordered_map<std::u16string, int32> fNameCounts;
 };
 
 HostClassRegistrar gRegistrar([](ObjectModel& model) {

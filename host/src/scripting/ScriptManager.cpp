@@ -34,6 +34,7 @@ ScriptOutcome ScriptManager::Run(const std::string& name, const std::string& sou
     std::vector<ScriptDocument>*& held;
     ~RunDocumentsScope() { held = nullptr; }
   } scope{fRunDocuments = &documents};
+  ++fRunNumber;
   return ScriptRun(*this, limits, print).Execute(name, source);
 }
 

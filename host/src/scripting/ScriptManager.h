@@ -56,10 +56,13 @@ class ScriptManager : public CPMUnknown<IPMUnknown> {
                     const std::function<void(const std::string&)>& print);
   // The documents of the script that runs; empty between runs.
   std::vector<ScriptDocument>& RunDocuments();
+  // Counts the runs, so that a provider can tell whether what it learned belongs to this one.
+  uint64 RunNumber() const { return fRunNumber; }
 
  private:
   ScriptRegistry fRegistry;
   std::map<ClassID, InterfacePtr<IScriptProvider>> fProviders;
   std::vector<ScriptDocument>* fRunDocuments = nullptr;
+  uint64 fRunNumber = 0;
   std::vector<ScriptDocument> fNoDocuments;
 };

@@ -1,20 +1,16 @@
 #include "ScriptFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <vector>
+
+#include "ScriptBudget.h"
+#include "app/Host.h"
+#include "platform/EnvFiles.h"
 
 bool ReadScriptFile(const std::string& path, std::string* text, std::string* error) {
-  std::error_code status;
-  if (!std::filesystem::is_regular_file(path, status)) {
-    *error = "cannot read " + path + ": it is no file";
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (in) text->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in || in.bad()) {
-    *error = "cannot read " + path;
-    return false;
-  }
+  // A larger source could not be compiled within the engine's memory budget anyway.
+  const uint64 limit = ScriptLimits().memoryBytes;
+  std::vector<uint8> bytes;
+  if (!ReadWholeFile(Host::CurrentEnv(), path, limit, &bytes, error)) return false;
+  text->assign(bytes.begin(), bytes.end());
   return true;
 }

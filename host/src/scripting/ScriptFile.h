@@ -1,4 +1,5 @@
-// Reading a script file: the one way scripts come from disk.
+// Reading a script file: the one way scripts come from files, through the environment of the
+// current host (the process's own before a host is made).
 #pragma once
 
 #include <string>

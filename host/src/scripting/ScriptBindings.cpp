@@ -10,6 +10,7 @@
 #include "ISession.h"
 #include "ScriptManager.h"
 #include "ScriptText.h"
+#include "app/Host.h"
 
 namespace {
 
@@ -177,11 +178,14 @@ void ScriptBindings::Access(ScriptRequest::Kind kind, const ScriptElement& eleme
     Throw(DUK_ERR_ERROR, "cannot " + verb + " " + element.name + ": its provider cannot be made");
   }
   ScriptRequest request(kind, element, std::move(values));
-  // A put or a call changes everything or, when its provider fails, nothing.
+  // A put or a call changes everything or, when its provider fails, nothing. Memory that ran out
+  // on the way fails it too, even when the provider went on without what it could not have.
   ChangeSequence changes(kind != ScriptRequest::kGet);
+  const uint64 refusals = Host::Get().Refusals();
   const ErrorCode code = kind == ScriptRequest::kCall
                              ? provider->HandleMethod(element.id, &request, object)
                              : provider->AccessProperty(element.id, &request, object);
+  if (Host::Get().Refusals() != refusals) throw std::bad_alloc();
   if (code != kSuccess) {
     Throw(DUK_ERR_ERROR, "cannot " + verb + " " + element.name + ": error " + std::to_string(code) +
                              Reason(code, request, element));

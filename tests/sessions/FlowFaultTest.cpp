@@ -75,6 +75,11 @@ const Flow kFlows[] = {
     {"undo", kRetagged, "undo\n", nullptr},
     {"draw and render", kDrawing, "draw A\npainted-bounds A\nrender /spread.png zoom=0.1\n",
      nullptr},
+    {"script", kFrames,
+     "script-eval \"var a = app.activeDocument.pageItems.itemByName('A'); "
+     "print(a.vantelleTagData); "
+     "a.vantelleTagData = '0000000A 00000001 00000002 41514D31 0100'; a.contents = 'new'\"\n",
+     nullptr},
 };
 
 class FlowFaultTest : public PlugInHostTest {

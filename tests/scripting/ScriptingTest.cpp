@@ -96,6 +96,32 @@ TEST_F(ScriptingTest, ARunIsOneUndoStepWhenItCompletesAndNoneWhenItStops) {
   EXPECT_EQ(ListHexOf(item), "null");
 }
 
+// A put during which the host refuses memory fails whole even when the script catches its error:
+// the direct store and the commands that went before the refusal are taken back.
+TEST_F(ScriptingTest, APutDuringWhichMemoryRunsOutChangesNothingEvenWhenCaught) {
+  const UIDRef item = NewFrame("A");
+  const char* source =
+      "var a = app.activeDocument.pageItems[0];\n"
+      "try { a.vantelleTagData = '0000000A000000010000000241514D310100'; print('done'); }\n"
+      "catch (e) { print(e.name + ': ' + e.message); }";
+  auto adornments = [&item] {
+    InterfacePtr<IPageItemAdornmentList> list(item, IID_IPAGEITEMADORNMENTLIST);
+    return list->GetAdornmentCount();
+  };
+  for (uint64 nth = 1;; ++nth) {
+    fPrinted.clear();
+    Memory()->FailAllocation(nth);
+    ASSERT_TRUE(Run(source).completed) << nth;
+    if (!Memory()->Disarm()) break;
+    EXPECT_EQ(fPrinted, "RangeError: the host ran out of memory") << nth;
+    EXPECT_EQ(ListHexOf(item), "null") << nth;
+    EXPECT_EQ(adornments(), 0) << nth;
+    EXPECT_FALSE(Document().CanUndo()) << nth;
+  }
+  EXPECT_EQ(fPrinted, "done");
+  EXPECT_EQ(adornments(), 2);
+}
+
 // Called outside any script, each command the property runs is an undo step of its own.
 TEST_F(ScriptingTest, AWriteRunsTheSetDataCommandOnceAndTheAdornmentCommandsAfterIt) {
   const UIDRef item = NewFrame("A");

@@ -1,5 +1,7 @@
 #include "ScriptManager.h"
 
+#include <new>
+
 #include "CreateObject.h"
 #include "HostIDs.h"
 #include "HostScriptElements.h"
@@ -35,7 +37,16 @@ ScriptOutcome ScriptManager::Run(const std::string& name, const std::string& sou
     ~RunDocumentsScope() { held = nullptr; }
   } scope{fRunDocuments = &documents};
   ++fRunNumber;
-  return ScriptRun(*this, limits, print).Execute(name, source);
+  try {
+    return ScriptRun(*this, limits, print).Execute(name, source);
+  } catch (const std::bad_alloc&) {
+    // The run's own needs outside the engine (its source, its undo step) could not be met; the
+    // step, if it was begun, has been rolled back.
+    ScriptOutcome outcome;
+    outcome.completed = false;
+    outcome.message = "the host ran out of memory";
+    return outcome;
+  }
 }
 
 std::vector<ScriptDocument>& ScriptManager::RunDocuments() {

@@ -50,7 +50,8 @@ class ScriptManager : public CPMUnknown<IPMUnknown> {
   // Runs the script (UTF-8 source) against the documents, the last of them the active one; a
   // save records its file in them. name names the script in messages, and its last path
   // component names the undo step that its changes make. Each print call gives one line.
-  // A script that stops with an error leaves every document as it was before the run.
+  // A script that stops with an error, or that the host has no memory to run, leaves every
+  // document as it was before the run.
   ScriptOutcome Run(const std::string& name, const std::string& source,
                     std::vector<ScriptDocument>& documents, const ScriptLimits& limits,
                     const std::function<void(const std::string&)>& print);

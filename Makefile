@@ -13,10 +13,10 @@ demo: build
 	build/debug/host/app/vantelle parse --format hex examples/prices.dataframe
 	build/debug/host/app/vantelle run examples/data-frames.vts
 	build/debug/host/app/vantelle run examples/dialog.vts
+	cd examples && ../build/debug/host/app/vantelle run tag-catalogue.vts
 	mkdir -p build/demo
 	cd build/demo && ../debug/host/app/vantelle run ../../examples/catalogue.vts
 	@echo "The catalogue's first spread: $(CURDIR)/build/demo/catalogue.png"
-	cd examples && ../build/debug/host/app/vantelle run tag-catalogue.vts
 
 test: build
 	ctest --preset debug

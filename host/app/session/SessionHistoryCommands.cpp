@@ -37,7 +37,9 @@ void Redo(ScriptSession& session, const SessionCall&) {
 }
 
 void Modified(ScriptSession& session, const SessionCall&) {
-  session.Out() << "modified " << (session.CurrentDocument().IsModified() ? 1 : 0) << '\n';
+  // Asked first: without a document the line is an error that prints nothing.
+  const bool modified = session.CurrentDocument().IsModified();
+  session.Out() << "modified " << (modified ? 1 : 0) << '\n';
 }
 
 SessionCommandRegistrar gCommands({

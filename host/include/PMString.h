@@ -12,13 +12,6 @@ class IPMStream;
 
 class HOST_API PMString : public UnicodeSavvyString {
  public:
-  // Which ends StripWhiteSpace trims. White space is the Unicode White_Space set.
-  enum StripMode {
-    kLeadingWhiteSpace = 0,
-    kTrailingWhiteSpace = 1,
-    kLeadingAndTrailingWhiteSpace = 2
-  };
-
   PMString() = default;
   // From 8-bit platform text (Mac Roman), NUL-terminated.
   PMString(const char* cString);  // NOLINT: implicit, as string literals are used as PMStrings
@@ -42,8 +35,6 @@ class HOST_API PMString : public UnicodeSavvyString {
 
   // Inserts at a position (clamped to the text).
   void Insert(const UnicodeSavvyString& what, int32 pos = 0);
-  // Removes up to count characters from a position; positions outside the text remove nothing.
-  void Remove(int32 pos = 0, int32 count = 1);
   void Append(const UnicodeSavvyString& what) { fText += what.GetUTF16(); }
   void Append(const char* cString) { Append(PMString(cString)); }
   void Append(textchar c) { fText.push_back(c); }
@@ -51,8 +42,7 @@ class HOST_API PMString : public UnicodeSavvyString {
   // The characters from pos (clamped), at most count of them.
   PMString Substring(int32 pos, int32 count = INT32_MAX) const;
 
-  void StripWhiteSpace(StripMode mode = kLeadingAndTrailingWhiteSpace);
-  // Whether StripWhiteSpace removes the character: the Unicode White_Space set.
+  // Whether the character is white space: the Unicode White_Space set.
   static bool16 IsWhiteSpaceChar(textchar c);
 
   // Reads or writes the text: its length in UTF-16 code units, then the units. A stored length

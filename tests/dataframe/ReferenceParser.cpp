@@ -73,7 +73,7 @@ int32 RemoveSeparatorEscapes(PMString& string, const PMString& escape, const PMS
   int32 count = 0;
   int32 p = string.IndexOfString(pattern, start);
   while (p >= 0 && p < end) {
-    string.Remove(p, escape.CharCount());
+    string.GetUTF16Mutable().erase(static_cast<size_t>(p), static_cast<size_t>(escape.CharCount()));
     ++count;
     p = string.IndexOfString(pattern, p + separator.CharCount());
   }
@@ -85,6 +85,14 @@ std::string CString(const PMString& text) {
   std::vector<char> buffer(static_cast<size_t>(text.CharCount()) + 1);
   text.GetCString(buffer.data(), static_cast<int32>(buffer.size()));
   return std::string(buffer.data(), std::strlen(buffer.data()));
+}
+
+void TrimWhiteSpace(PMString& text) {
+  std::u16string& units = text.GetUTF16Mutable();
+  while (!units.empty() && PMString::IsWhiteSpaceChar(units.back())) units.pop_back();
+  size_t first = 0;
+  while (first < units.size() && PMString::IsWhiteSpaceChar(units[first])) ++first;
+  units.erase(0, first);
 }
 
 void PutU32(std::string& bytes, size_t at, uint32 value) {
@@ -137,8 +145,8 @@ std::string ParseDataFrameEntries(PMString& text, int16 type) {
       PMString label, value;
       SplitEntryLine(*line, label, value);
       if (label.IsEmpty() && value.IsEmpty()) continue;
-      label.StripWhiteSpace(PMString::kLeadingAndTrailingWhiteSpace);
-      value.StripWhiteSpace(PMString::kLeadingAndTrailingWhiteSpace);
+      TrimWhiteSpace(label);
+      TrimWhiteSpace(value);
       std::string labelBytes = CString(label);
       std::string valueBytes = CString(value);
       std::string entry(4, '\0');

@@ -61,28 +61,10 @@ void PMString::Insert(const UnicodeSavvyString& what, int32 pos) {
   fText.insert(at, what.GetUTF16());
 }
 
-void PMString::Remove(int32 pos, int32 count) {
-  if (pos < 0 || count <= 0 || static_cast<size_t>(pos) >= fText.size()) return;
-  fText.erase(static_cast<size_t>(pos), static_cast<size_t>(count));
-}
-
 PMString PMString::Substring(int32 pos, int32 count) const {
   size_t at = std::min(static_cast<size_t>(std::max(pos, 0)), fText.size());
   size_t n = count < 0 ? 0 : static_cast<size_t>(count);
   return PMString(fText.substr(at, n));
-}
-
-void PMString::StripWhiteSpace(StripMode mode) {
-  size_t begin = 0;
-  size_t end = fText.size();
-  if (mode != kTrailingWhiteSpace) {
-    while (begin < end && IsWhiteSpaceChar(fText[begin])) ++begin;
-  }
-  if (mode != kLeadingWhiteSpace) {
-    while (end > begin && IsWhiteSpaceChar(fText[end - 1])) --end;
-  }
-  if (begin == 0 && end == fText.size()) return;
-  fText = fText.substr(begin, end - begin);
 }
 
 int32 PMString::Compare(bool16 caseSensitive, const PMString& other) const {

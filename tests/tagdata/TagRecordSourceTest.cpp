@@ -35,30 +35,6 @@ class TagRecordSourceTest : public TagDataDocumentTest {
   }
 };
 
-TEST_F(TagRecordSourceTest, MarkerOnAnItemWithoutListMakesThe276ByteList) {
-  const UIDRef frame = NewFrame("f");
-  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kDataFrameMarkerKey), "absent");
-
-  MemBlock marker = NewDataFrameMarker(PMString("Prices"), 0);
-  const std::string payload = HexOfBlock(marker);
-  ASSERT_TRUE(WriteTagRecord(frame, kTagRecordSourceItem, kDataFrameMarkerKey, marker,
-                             kDataFrameMarkerSize));
-  const std::string list = ListHexOf(frame);
-  EXPECT_EQ(list.size(), 2u * 276);
-  EXPECT_EQ(list.substr(0, 36),
-            "0000010C"
-            "00000001"
-            "00000104"
-            "41514D31"
-            "0100");
-  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kDataFrameMarkerKey), payload);
-  EXPECT_EQ(TagData(frame)->GetKeyField1(), PMString("Vantelle Module"));
-
-  EXPECT_EQ(Document().GetUndoName(), PMString("0x182900kVantelleFrameTagSetDataCmdKey"));
-  ASSERT_TRUE(Document().Undo());
-  EXPECT_EQ(Read(frame, kTagRecordSourceItem, kDataFrameMarkerKey), "absent");
-}
-
 TEST_F(TagRecordSourceTest, ItemWritesEditTheListAsTheStoreDoes) {
   const UIDRef frame = NewFrame("f");
   ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kA, "01"));

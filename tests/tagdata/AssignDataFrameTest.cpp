@@ -30,14 +30,6 @@ class AssignDataFrameTest : public AssignFixture {
   UID fFrame = kInvalidUID;
 };
 
-TEST_F(AssignDataFrameTest, MarkerAdornmentsLookAndTextMakeADataFrame) {
-  ASSERT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F-1", "Prices"), kSuccess);
-  EXPECT_EQ(MarkerOf(fFrame), "F-1");
-  EXPECT_EQ(LookOf(fFrame), kLabelsLook);
-  EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"labels\" scope=\"page\" name=\"Prices\"/>\r\n");
-  EXPECT_TRUE(TextOptions()->GetTypographersQuotes()) << "the text option is restored";
-}
-
 TEST_F(AssignDataFrameTest, InsideASequenceTheWholeAssignmentIsOneStep) {
   ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
   ASSERT_EQ(Assign(fFrame, kDataFrameTypeIndex, kDataFrameScopeSpread, "I", "Index"), kSuccess);

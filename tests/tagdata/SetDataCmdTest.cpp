@@ -93,32 +93,6 @@ TEST_F(SetDataCmdTest, EveryItemGetsItsOwnCopyAndTheFirstIsAnnounced) {
   }
 }
 
-// Undo and redo restore every item exactly; no list clears an item's list.
-TEST_F(SetDataCmdTest, IsOneNamedStepThatUndoesAndRedoesExactly) {
-  const UIDRef first = NewFrame("first");
-  const UIDRef second = NewFrame("second");
-  ASSERT_EQ(Run({first, second}, PMString("a"), 1, kList), kSuccess);
-  ASSERT_EQ(Run({second}, PMString("b"), 2, ""), kSuccess);
-  EXPECT_EQ(TagData(second)->GetRecordListSize(), 0u);
-  EXPECT_EQ(Document().GetUndoName(), PMString("0x182900kVantelleFrameTagSetDataCmdKey"));
-
-  ASSERT_TRUE(Document().Undo());
-  EXPECT_EQ(TagData(second)->GetKeyField1(), PMString("a"));
-  EXPECT_EQ(ListHexOf(second), kList);
-  ASSERT_TRUE(Document().Undo());
-  for (const UIDRef& item : {first, second}) {
-    EXPECT_EQ(ListHexOf(item), "null");
-    EXPECT_EQ(TagData(item)->GetCompositeKey(), PMString("<___>"));
-  }
-  EXPECT_FALSE(Document().IsModified());
-
-  ASSERT_TRUE(Document().Redo());
-  ASSERT_TRUE(Document().Redo());
-  EXPECT_EQ(ListHexOf(first), kList);
-  EXPECT_EQ(ListHexOf(second), "null");
-  EXPECT_EQ(TagData(second)->GetTagNumber(), 2);
-}
-
 // No items is an error that changes nothing; items without tag data are skipped, and only the
 // first item is announced: here it has no tag data to announce.
 TEST_F(SetDataCmdTest, ItemsWithoutTagDataAreSkipped) {

@@ -14,16 +14,6 @@ class CmdUtilsTest : public HostTest {
   }
 };
 
-TEST_F(CmdUtilsTest, OnlyClassesWithACommandMakeCommands) {
-  EXPECT_EQ(CmdUtils::CreateCommand(0x7E7FFF), nullptr) << "an unknown class";
-  EXPECT_EQ(CmdUtils::CreateCommand(kTestItemClass), nullptr) << "a class that is no command";
-  ICommand* command = CmdUtils::CreateCommand(kTestSetValueCmdClass);
-  ASSERT_NE(command, nullptr);
-  EXPECT_EQ(command->GetUndoability(), ICommand::kRegularUndo);
-  EXPECT_TRUE(command->GetItemList()->IsEmpty());
-  command->Release();
-}
-
 TEST_F(CmdUtilsTest, ProcessingRunsDoThenDoNotifyAndAnswersTheErrorCode) {
   Database db(kTestItemClass);
   InterfacePtr<ICommand> command(MakeSetValueCmd(UIDList(UIDRef(&db, db.GetRootUID())), 4));

@@ -29,27 +29,10 @@ class UndoTest : public HostTest {
     return NumberOf(fDb.get(), uid == kInvalidUID ? fItem : uid);
   }
   std::string UndoName() { return fDb->GetUndoName().GetUTF8String(); }
-  std::string RedoName() { return fDb->GetRedoName().GetUTF8String(); }
 
   std::unique_ptr<Database> fDb;
   UID fItem = kInvalidUID;
 };
-
-TEST_F(UndoTest, ACommandIsOneStepNamedByItsCreateName) {
-  ASSERT_EQ(Set(5), kSuccess);
-  ASSERT_EQ(Set(7), kSuccess);
-  EXPECT_EQ(UndoName(), "TestSetValueKey");
-  ASSERT_TRUE(fDb->Undo());
-  EXPECT_EQ(Number(), 5);
-  EXPECT_EQ(RedoName(), "TestSetValueKey");
-  ASSERT_TRUE(fDb->Undo());
-  EXPECT_EQ(Number(), 0);
-  EXPECT_FALSE(fDb->Undo());
-  ASSERT_TRUE(fDb->Redo());
-  ASSERT_TRUE(fDb->Redo());
-  EXPECT_EQ(Number(), 7);
-  EXPECT_FALSE(fDb->Redo());
-}
 
 TEST_F(UndoTest, UndoRestoresTheExactBytesOfEveryTouchedImplementation) {
   UID second = fDb->NewUID(kTestItemClass);

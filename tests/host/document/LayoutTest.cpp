@@ -1,9 +1,7 @@
 #include "DocumentFixture.h"
-#include "IDocument.h"
 #include "IGeometry.h"
 #include "IItemOwnerUtils.h"
 #include "ILayoutUtils.h"
-#include "IPageItemUtils.h"
 #include "UtilsBoss.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
@@ -18,39 +16,12 @@ InterfacePtr<T> Utils(PMIID id) {
 
 using LayoutTest = DocumentFixture;
 
-TEST_F(LayoutTest, ANewDocumentHasItsSpreadsPagesAndWorkspace) {
-  InterfacePtr<IPageList> pages(DB(), DB()->GetRootUID(), IID_IPAGELIST);
-  InterfacePtr<ISpread> second(DB(), Spread(1), IID_ISPREAD);
-  InterfacePtr<IDocument> document(DB(), DB()->GetRootUID(), IID_IDOCUMENT);
-  ASSERT_TRUE(pages && second && document);
-  EXPECT_EQ(pages->GetPageCount(), 4);
-  EXPECT_EQ(second->GetNumPages(), 2);
-  EXPECT_EQ(second->GetNthPageUID(1), Page(3));
-  EXPECT_EQ(second->GetNthPageUID(2), kInvalidUID);
-  EXPECT_EQ(pages->GetPageIndex(Page(2)), 2);
-  EXPECT_EQ(pages->GetPageIndex(Spread(0)), -1);
-  EXPECT_EQ(DB()->GetClass(document->GetWorkspaceRef().GetUID()), kDocWorkspaceBoss);
-}
-
 TEST_F(LayoutTest, NewDocumentRefusesCountsOutsideItsLimits) {
   EXPECT_FALSE(DocumentFactory::NewDocument(0, 1));
   EXPECT_FALSE(DocumentFactory::NewDocument(1, 0));
   EXPECT_FALSE(DocumentFactory::NewDocument(1, DocumentFactory::kMaxPagesPerSpread + 1));
   EXPECT_FALSE(DocumentFactory::NewDocument(DocumentFactory::kMaxPages / 2 + 1, 2));
   EXPECT_TRUE(DocumentFactory::NewDocument(DocumentFactory::kMaxPages, 1));
-}
-
-TEST_F(LayoutTest, APageListsItsItemsInCreationOrderAndNoOtherPagesItems) {
-  TextFrame(Page(1), "A");
-  TextFrame(Page(0), "B");
-  GraphicFrame(Page(1), "C");
-  TextFrame(Page(2), "D");
-  TextFrame(Spread(0), "P");
-  EXPECT_EQ(ItemsOnPage(0, 0), "B");
-  EXPECT_EQ(ItemsOnPage(0, 1), "A C");
-  EXPECT_EQ(ItemsOnPage(1, 0), "D");
-  EXPECT_EQ(ItemsOnPage(1, 1), "");
-  EXPECT_EQ(ItemsOnPage(0, 2), "");
 }
 
 TEST_F(LayoutTest, TheFurtherArgumentsAddThePageThePasteboardAndGroupMembers) {
@@ -168,41 +139,6 @@ TEST_F(LayoutTest, TheLayoutUtilityGivesThePageOfAnItemAndNoneOnThePasteboard) {
     EXPECT_EQ(layout->GetOwnerPageUID(hierarchy), c.page) << c.item;
   }
   EXPECT_EQ(layout->GetOwnerPageUID(nullptr), kInvalidUID);
-}
-
-TEST_F(LayoutTest, ThePageItemUtilityTellsTextFramesAndGroupsWithMembers) {
-  auto utils = Utils<IPageItemUtils>(IID_IPAGEITEMUTILS);
-  ASSERT_TRUE(utils);
-  UID text = TextFrame(Page(0), "T");
-  UID graphic = GraphicFrame(Page(0), "G");
-  UID group = Group({graphic}, "Group");
-  EXPECT_TRUE(utils->IsTextFrame(Ref(text)));
-  EXPECT_FALSE(utils->IsTextFrame(Ref(graphic)));
-  EXPECT_FALSE(utils->IsTextFrame(Ref(group)));
-  EXPECT_FALSE(utils->IsTextFrame(Ref(Page(0))));
-  EXPECT_TRUE(utils->HasChildrenToVisit(Ref(group)));
-  EXPECT_FALSE(utils->HasChildrenToVisit(Ref(text)));  // its child is its column, no page item
-  EXPECT_FALSE(utils->HasChildrenToVisit(Ref(graphic)));
-}
-
-TEST_F(LayoutTest, UndoTakesAFrameOrAGroupAwayAndRedoBringsItBack) {
-  UID a = TextFrame(Page(0), "A", "text");
-  UID b = TextFrame(Page(0), "B");
-  Group({a, b}, "G");
-  EXPECT_EQ(ItemsOnPage(0, 0), "G");
-  ASSERT_TRUE(fDB->Undo());
-  EXPECT_EQ(ItemsOnPage(0, 0), "A B");
-  ASSERT_TRUE(fDB->Undo());
-  ASSERT_TRUE(fDB->Undo());
-  EXPECT_EQ(ItemsOnPage(0, 0), "");
-  EXPECT_FALSE(DB()->IsValidUID(a));
-  EXPECT_FALSE(DB()->IsModified());
-  ASSERT_TRUE(fDB->Redo());
-  ASSERT_TRUE(fDB->Redo());
-  ASSERT_TRUE(fDB->Redo());
-  EXPECT_EQ(ItemsOnPage(0, 0), "G");
-  EXPECT_EQ(ItemsOnPage(0, 0, kFalse, kFalse, kFalse), "G A B");
-  EXPECT_EQ(DocumentFactory::CheckStructure(DB()), "");
 }
 
 // A document may hold the last UID there is (a file names any); then no object can be made in it,

@@ -68,28 +68,6 @@ TEST_F(TextTest, EditCommandsAreMadeOnlyForRangesBeforeTheFinalCharacter) {
   EXPECT_FALSE(noText);
 }
 
-TEST_F(TextTest, InsertAndDeleteChangeTheTextAndUndoAsNamedSteps) {
-  InterfacePtr<ITextModel> story = Story(TextFrame(Page(0), "T", "Hello"));
-  InterfacePtr<ITextModelCmds> cmds(story.get(), IID_ITEXTMODELCMDS);
-  InterfacePtr<ICommand> insert(cmds->InsertCmd(5, Shared(", world"), nullptr));
-  ASSERT_EQ(CmdUtils::ProcessCommand(insert), kSuccess);
-  EXPECT_EQ(Text(story), "Hello, world\r");
-  InterfacePtr<ICommand> remove(cmds->DeleteCmd(0, 7, nullptr));
-  ASSERT_EQ(CmdUtils::ProcessCommand(remove), kSuccess);
-  EXPECT_EQ(Text(story), "world\r");
-
-  EXPECT_EQ(fDB->GetUndoName(), PMString("Delete Text"));
-  ASSERT_TRUE(fDB->Undo());
-  EXPECT_EQ(fDB->GetUndoName(), PMString("Insert Text"));
-  ASSERT_TRUE(fDB->Undo());
-  // An interface held across undo may be an object undo replaced: it is asked for again.
-  InterfacePtr<ITextModel> undone(DB(), ::GetUID(story.get()), IID_ITEXTMODEL);
-  EXPECT_EQ(Text(undone), "Hello\r");
-  ASSERT_TRUE(fDB->Redo());
-  InterfacePtr<ITextModel> redone(DB(), ::GetUID(story.get()), IID_ITEXTMODEL);
-  EXPECT_EQ(Text(redone), "Hello, world\r");
-}
-
 TEST_F(TextTest, ACommandWhoseRangeNoLongerFitsFailsAndChangesNothing) {
   InterfacePtr<ITextModel> story = Story(TextFrame(Page(0), "T", "abcdef"));
   InterfacePtr<ITextModelCmds> cmds(story.get(), IID_ITEXTMODELCMDS);

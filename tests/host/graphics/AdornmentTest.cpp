@@ -3,7 +3,6 @@
 #include "IClassIDData.h"
 #include "LookFixture.h"
 #include "objectmodel/ObjectModel.h"
-#include "persist/DocumentFile.h"
 
 namespace {
 
@@ -72,21 +71,6 @@ TEST_F(AdornmentTest, CommandsThatCannotApplyChangeNoItem) {
 
   // Detaching needs no known class: a document may name one of a plug-in that is not loaded.
   EXPECT_EQ(Remove(a, 0x7FFFFF), kSuccess);
-}
-
-TEST_F(AdornmentTest, AdornmentsAndLooksSurviveSaveAndOpen) {
-  const UID a = TextFrame(Page(0), "A");
-  ASSERT_EQ(Add(a, kSecond), kSuccess);
-  ASSERT_EQ(Add(a, kFirst), kSuccess);
-  ASSERT_EQ(QueryUtility<ITransparencyUtils>()->ApplyOpacity(UIDList(Ref(a)), 12.5), kSuccess);
-  const std::vector<uint8> bytes = DocumentFile::Write(Doc());
-  std::string error;
-  auto read = DocumentFile::Read(bytes.data(), bytes.size(), &error);
-  ASSERT_TRUE(read) << error;
-  EXPECT_EQ(Classes(read.get(), a), std::to_string(kSecond) + "," + std::to_string(kFirst));
-  InterfacePtr<IGraphicAttributes> look(read.get(), a, IID_IGRAPHICATTRIBUTES);
-  EXPECT_EQ(look->GetOpacity(), 12.5);
-  EXPECT_EQ(look->GetClassAttribute(), kDefaultClassAttribute);
 }
 
 }  // namespace

@@ -56,10 +56,6 @@ class GraphicAttributesTest : public LookFixture {
   UID fB = kInvalidUID;
 };
 
-TEST_F(GraphicAttributesTest, ANewItemHasNoSwatchesFullTintsAndIsOpaqueAndPrinting) {
-  EXPECT_EQ(Describe(fA), "0 100.000000 0 100.000000 1.000000 23081 0 0 100.000000");
-}
-
 TEST_F(GraphicAttributesTest, OneCommandAppliesEveryAttributeInOrderToEveryItemAsOneStep) {
   const UID black = FindSwatch("Black");
   ASSERT_EQ(
@@ -114,16 +110,6 @@ TEST_F(GraphicAttributesTest, AnInvalidSwatchOrAnItemWithoutALookChangesNoItem) 
 
   // A swatch UID of 0 means no swatch and is taken.
   EXPECT_EQ(Apply(Items({fA}), {fUtils->CreateStrokeSwatchAttribute(kInvalidUID)}), kSuccess);
-}
-
-TEST_F(GraphicAttributesTest, OnlyGraphicAttributesJoinTheList) {
-  InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kApplyAttributesCmdBoss));
-  InterfacePtr<IApplyAttributesCmdData> list(command.get(), IID_IAPPLYATTRIBUTESCMDDATA);
-  EXPECT_FALSE(list->AddAttribute(command.get()));
-  EXPECT_FALSE(list->AddAttribute(nullptr));
-  InterfacePtr<IPMUnknown> tint(fUtils->CreateFillTintAttribute(10));
-  EXPECT_TRUE(list->AddAttribute(tint));
-  EXPECT_EQ(list->GetAttributeCount(), 1);
 }
 
 TEST_F(GraphicAttributesTest, TheNonPrintingCommandFollowsItsUndoAndGroupArguments) {

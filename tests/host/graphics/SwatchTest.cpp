@@ -1,5 +1,5 @@
-// A document's swatches: the four every document starts with, finding by exact name, and
-// making process swatches through the undoable command.
+// Process swatches that cannot be made change nothing (finding and making them run through the
+// plug-in's type swatches in AssignTypeSwatchTest).
 #include <cmath>
 
 #include "ISwatch.h"
@@ -31,38 +31,6 @@ class SwatchTest : public LookFixture {
                                                                  k, 0);
   }
 };
-
-TEST_F(SwatchTest, FindingTakesTheExactNameInTheGivenDocumentOnly) {
-  EXPECT_NE(FindSwatch("Black"), kInvalidUID);
-  EXPECT_NE(FindSwatch("None"), FindSwatch("Black"));
-  for (const char* name : {"black", "Black ", "", "Blac"}) {
-    EXPECT_EQ(FindSwatch(name), kInvalidUID) << name;
-  }
-  EXPECT_EQ(QueryUtility<ISwatchUtils>()->FindSwatch(PMString("Black"), nullptr), kInvalidUID);
-
-  auto other = DocumentFactory::NewDocument(1, 1);
-  InterfacePtr<IDocument> document(other.get(), other->GetRootUID(), IID_IDOCUMENT);
-  InterfacePtr<ISwatchList> list(document->GetWorkspaceRef(), IID_ISWATCHLIST);
-  list->RemoveSwatch(QueryUtility<ISwatchUtils>()->FindSwatch(PMString("Black"), other.get()));
-  EXPECT_EQ(QueryUtility<ISwatchUtils>()->FindSwatch(PMString("Black"), other.get()), kInvalidUID);
-  EXPECT_NE(FindSwatch("Black"), kInvalidUID);
-}
-
-TEST_F(SwatchTest, AProcessSwatchIsOneUndoableStepAndIsFoundAfterwards) {
-  const UID made = Create("QRV Pellow", 0, 0.12, 1.0, 0);
-  ASSERT_NE(made, kInvalidUID);
-  EXPECT_EQ(FindSwatch("QRV Pellow"), made);
-  EXPECT_EQ(Doc().GetUndoName(), PMString("New Swatch"));
-  InterfacePtr<ISwatch> swatch(DB(), made, IID_ISWATCH);
-  EXPECT_TRUE(swatch->IsProcessColor());
-  EXPECT_EQ(swatch->GetProcessColor().magenta, 0.12);
-
-  ASSERT_TRUE(Doc().Undo());
-  EXPECT_EQ(FindSwatch("QRV Pellow"), kInvalidUID);
-  EXPECT_FALSE(DB()->IsValidUID(made));
-  ASSERT_TRUE(Doc().Redo());
-  EXPECT_EQ(FindSwatch("QRV Pellow"), made);
-}
 
 TEST_F(SwatchTest, SwatchesThatCannotBeMadeChangeNothing) {
   const std::string before = Describe(DB());

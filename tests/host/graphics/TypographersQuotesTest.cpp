@@ -1,10 +1,7 @@
-// Typographer's quotes: the workspace's text option, its command, and what the story's insert
-// command makes of straight double quotes while it is on.
-#include <boost/make_shared.hpp>
-
+// Typographer's quotes: the rule for straight double quotes, and the workspace's text option and
+// its command (the insert command's use of it runs end to end in quotes.vts).
 #include "CmdUtils.h"
 #include "IBoolData.h"
-#include "ITextModelCmds.h"
 #include "ITextOptions.h"
 #include "IUIDData.h"
 #include "LookFixture.h"
@@ -60,18 +57,6 @@ class TypographersQuotesTest : public LookFixture {
     value->Set(on);
     return CmdUtils::ProcessCommand(command);
   }
-  ErrorCode Insert(UID frame, int32 position, const char16_t* text) {
-    InterfacePtr<ITextModelCmds> cmds(Story(frame).get(), IID_ITEXTMODELCMDS);
-    InterfacePtr<ICommand> insert(
-        cmds->InsertCmd(position, boost::make_shared<WideString>(std::u16string(text)), nullptr));
-    return CmdUtils::ProcessCommand(insert);
-  }
-  std::u16string Text(UID frame) const {
-    WideString text;
-    InterfacePtr<ITextModel> story = Story(frame);
-    story->CopyRange(0, story->TotalLength() - 1, text);
-    return text.GetUTF16();
-  }
 };
 
 TEST_F(TypographersQuotesTest, OnInANewDocumentAndSetByAnUndoableCommand) {
@@ -95,19 +80,6 @@ TEST_F(TypographersQuotesTest, TheCommandNeedsAWorkspaceWithTextOptions) {
   InterfacePtr<IUIDData> target(command.get(), IUIDData::kDefaultIID);
   target->Set(Ref(Page(0)));
   EXPECT_EQ(CmdUtils::ProcessCommand(command), kFailure);
-}
-
-TEST_F(TypographersQuotesTest, InsertionsFollowTheOptionAndNewFramesKeepTheirText) {
-  const UID a = TextFrame(Page(0), "A", "say \"hi\"");
-  EXPECT_EQ(Text(a), u"say \"hi\"");  // placed as it stands
-
-  ASSERT_EQ(Insert(a, 0, u"\"x\" "), kSuccess);
-  ASSERT_EQ(Insert(a, 12, u" \"y\""), kSuccess);
-  EXPECT_EQ(Text(a), u"\u201Cx\u201D say \"hi\" \u201Cy\u201D");
-
-  ASSERT_EQ(SetQuotes(kFalse), kSuccess);
-  ASSERT_EQ(Insert(a, 0, u"\""), kSuccess);
-  EXPECT_EQ(Text(a), u"\"\u201Cx\u201D say \"hi\" \u201Cy\u201D");
 }
 
 }  // namespace

@@ -117,33 +117,6 @@ TEST_F(ComponentModelTest, AbsentInterfacesAreNullReferencesBalanceAndPartsDieOn
   EXPECT_EQ(gDestroyed, 2);
 }
 
-TEST_F(ComponentModelTest, ClassesInheritOverrideAndTakeAddIns) {
-  ObjectModel& m = Model();
-  m.DefineClass(kBaseClass, kInvalidClass, {{kFirstIID, 0x7F0001}, {kSecondIID, 0x7F0002}},
-                kModelTestPlugIn);
-  m.DefineClass(kDerivedClass, kBaseClass, {{kSecondIID, 0x7F0003}}, kModelTestPlugIn);
-  m.AddIn(kBaseClass, {{kThirdIID, 0x7F0004}}, kOtherTestPlugIn);
-
-  struct Case {
-    ClassID cls;
-    PMIID iid;
-    int32 which;
-  };
-  const Case cases[] = {
-      {kBaseClass, kFirstIID, 1},     {kBaseClass, kSecondIID, 2},
-      {kBaseClass, kThirdIID, 4},      // add-in of another plug-in
-      {kDerivedClass, kFirstIID, 1},   // inherited
-      {kDerivedClass, kSecondIID, 3},  // overridden
-      {kDerivedClass, kThirdIID, 4},   // the parent's add-in reaches the child
-  };
-  for (const Case& c : cases) {
-    Boss* boss = Boss::Create(c.cls);
-    ASSERT_NE(boss, nullptr);
-    EXPECT_EQ(WhichOf(boss, c.iid), c.which) << "class " << c.cls << " interface " << c.iid;
-    boss->Release();
-  }
-}
-
 TEST_F(ComponentModelTest, AddInsBeforeTheClassDoNotDefineIt) {
   Model().AddIn(kAddInFirstClass, {{kThirdIID, 0x7F0004}}, kOtherTestPlugIn);
   EXPECT_FALSE(Model().IsClassDefined(kAddInFirstClass));

@@ -64,17 +64,6 @@ TEST_F(DocumentFileTest, ADocumentReadsBackWithItsObjectsClassesAndData) {
       << "only the new object (its head, its part's head and 8 bytes) was added";
 }
 
-TEST_F(DocumentFileTest, SavingClearsModifiedAndOpeningGivesTheSameDocument) {
-  const IDFile file = IDFile::FromUTF8("/doc.vtd");
-  std::unique_ptr<Database> db = Sample();
-  std::string error;
-  ASSERT_TRUE(DocumentFile::Save(*db, file, &error)) << error;
-  EXPECT_FALSE(db->IsModified());
-  std::unique_ptr<Database> opened = DocumentFile::Open(file, &error);
-  ASSERT_TRUE(opened) << error;
-  EXPECT_EQ(DocumentFile::Write(*opened), DocumentFile::Write(*db));
-}
-
 TEST_F(DocumentFileTest, DataOfImplementationsAndClassesThatAreNotLoadedSurvives) {
   const std::vector<uint8> unknown = {9, 8, 7, 6, 5};
   auto firstTwo = [&unknown] {

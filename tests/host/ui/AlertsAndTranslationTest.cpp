@@ -85,15 +85,4 @@ TEST_F(AlertsAndTranslationTest, AlertsAreRecordedTranslatedAndAnsweredByTheDefa
   }
 }
 
-TEST_F(AlertsAndTranslationTest, WarningsAndErrorsHaveOneOKButtonAndReachTheListener) {
-  std::string heard;
-  fHost.Alerts().SetListener([&heard](const AlertRecord& alert) {
-    heard += std::string(AlertLog::KindName(alert.kind)) + " " + alert.message.GetUTF8String() +
-             " [" + alert.buttons.at(0).GetUTF8String() + "] ";
-  });
-  EXPECT_EQ(CAlert::WarningAlert("0x7D0000kHelloKey"), 1);
-  EXPECT_EQ(CAlert::ErrorAlert("Broken"), 1);
-  EXPECT_EQ(heard, "warning Hello [OK] error Broken [OK] ");
-}
-
 }  // namespace

@@ -110,41 +110,4 @@ TEST(HeaderReaderTest, StraightenQuotesReplacesOnlyTheClosingTypographicQuote) {
   }
 }
 
-TEST(HeaderReaderTest, StraightenedHeaderIsReadWithItsName) {
-  PMString text = Text(
-      "<dataframe type=\xE2\x80\x9Dlabels\xE2\x80\x9D scope=\xE2\x80\x9Dpage\xE2\x80\x9D "
-      "name=\xE2\x80\x9D"
-      "A\xE2\x80\x9D/>\rK:\xE2\x80\x9Dq\xE2\x80\x9D");
-  StraightenQuotes(text);
-  int16 type = -1;
-  int16 scope = -1;
-  PMString name;
-  ReadHeaderAttributes(text, &type, &scope, name);
-  EXPECT_EQ(type, 0);
-  EXPECT_EQ(scope, 1);
-  EXPECT_EQ(name, PMString("A"));
-  EXPECT_EQ(text.Substring(DataFrameBodyStart(text)).GetUTF8String(), "\rK:\"q\"");
-}
-
-TEST(HeaderReaderTest, BodyIsTheTextAfterTheHeadersCloser) {
-  const struct {
-    const char* text;
-    const char* body;
-  } kCases[] = {
-      {"<dataframe type=\"labels\"/>\r\nA:1", "\r\nA:1"},
-      {"<dataframe type=\"labels\"/>", ""},
-      {"pre <dataframe/>a/>b", "a/>b"},
-      {"<dataframe type=\"labels\">\r\nA:1/>B", "B"},
-      // No header opener, or no closer after it: the whole text.
-      {"A:1\r\nB:2", "A:1\r\nB:2"},
-      {"x/> <dataframe type=\"labels\">\r\nA:1", "x/> <dataframe type=\"labels\">\r\nA:1"},
-      {"<Dataframe/>A", "<Dataframe/>A"},
-      {"", ""},
-  };
-  for (const auto& c : kCases) {
-    const PMString text(c.text);
-    EXPECT_EQ(text.Substring(DataFrameBodyStart(text)).GetUTF8String(), c.body) << c.text;
-  }
-}
-
 }  // namespace

@@ -1,18 +1,10 @@
 #include "DocumentFixture.h"
 #include "IGeometry.h"
-#include "IItemOwnerUtils.h"
-#include "ILayoutUtils.h"
-#include "UtilsBoss.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
 #include "persist/DocumentFormat.h"
 
 namespace {
-
-template <class T>
-InterfacePtr<T> Utils(PMIID id) {
-  return InterfacePtr<T>(static_cast<T*>(UtilsBoss::QueryUtils(id)));
-}
 
 using LayoutTest = DocumentFixture;
 
@@ -94,51 +86,6 @@ TEST_F(LayoutTest, ItemsCanBeGroupedOnlyOnceAndOnlyOnOneSpread) {
   bad.Append(c);
   EXPECT_EQ(LayoutCommands::GroupItems(bad, PMString("X")), kInvalidUIDRef);
   EXPECT_EQ(ItemsOnPage(0, 0), "A D G");  // the refused command changed nothing
-}
-
-TEST_F(LayoutTest, TheOwnerUtilityClimbsGroupsAndStopsAtThePage) {
-  auto owners = Utils<IItemOwnerUtils>(IID_IITEMOWNERUTILS);
-  ASSERT_TRUE(owners);
-  UID a = TextFrame(Page(0), "A");
-  UID b = TextFrame(Page(0), "B");
-  UID inner = Group({a}, "Inner");
-  UID outer = Group({inner, b}, "Outer");
-  InterfacePtr<IHierarchy> frame(DB(), a, IID_IHIERARCHY);
-  UID column = frame->GetChildUID(0);
-
-  struct Case {
-    UID item;
-    bool16 owned;
-    UID owner;
-  } cases[] = {{a, kTrue, inner},  {inner, kTrue, outer},
-               {b, kTrue, outer},  {outer, kFalse, kInvalidUID},
-               {column, kTrue, a}, {Page(0), kFalse, kInvalidUID}};
-  for (const Case& c : cases) {
-    UIDRef owner = kInvalidUIDRef;
-    EXPECT_EQ(owners->GetOwningItem(Ref(c.item), owner), c.owned) << c.item;
-    EXPECT_EQ(owner.GetUID(), c.owner) << c.item;
-  }
-}
-
-TEST_F(LayoutTest, TheLayoutUtilityGivesThePageOfAnItemAndNoneOnThePasteboard) {
-  auto layout = Utils<ILayoutUtils>(IID_ILAYOUTUTILS);
-  ASSERT_TRUE(layout);
-  UID a = TextFrame(Page(3), "A");
-  UID b = TextFrame(Page(3), "B");
-  Group({Group({a}, "Inner"), b}, "Outer");
-  UID p = TextFrame(Spread(1), "P");
-  UID q = TextFrame(Spread(1), "Q");
-  Group({q}, "OnPasteboard");
-
-  struct Case {
-    UID item;
-    UID page;
-  } cases[] = {{a, Page(3)}, {b, Page(3)}, {p, kInvalidUID}, {q, kInvalidUID}};
-  for (const Case& c : cases) {
-    InterfacePtr<IHierarchy> hierarchy(DB(), c.item, IID_IHIERARCHY);
-    EXPECT_EQ(layout->GetOwnerPageUID(hierarchy), c.page) << c.item;
-  }
-  EXPECT_EQ(layout->GetOwnerPageUID(nullptr), kInvalidUID);
 }
 
 // A document may hold the last UID there is (a file names any); then no object can be made in it,

@@ -46,6 +46,7 @@ TEST_F(ModuleSettingsTest, StartUpKeepsAValidFileAndReplacesAnyOtherByTheDefault
       {"no file", std::nullopt, false, false, 0, kDefaults},
       {"a valid file", kCustom, false, false, 0, kCustom},
       {"format version 1", Record("Vantelle Module", 1), false, false, 1, kDefaults},
+      {"a later format version", Record("Vantelle Module", 3), false, false, 1, kDefaults},
       {"a name in other letter case", Record("vantelle module", 2), false, false, 1, kDefaults},
       {"a name length of 255", Record("Vantelle Module", 2).replace(0, 1, "\xFF"), false, false, 1,
        kDefaults},

@@ -27,6 +27,11 @@ constexpr char kRetagged[] =
     "graphic-frame A page=1\n"
     "set-tagdata A 0000000C00000001000000044B4559315A5A5A5A\n"
     "set-tagdata A 00000000000000010000000000000000\n";
+constexpr char kAssigned[] =
+    "new-document\n"
+    "text-frame A page=1 text=old\n"
+    "dialog text 0x18291A SKU-1 ok\n"
+    "request 1350 A\n";
 constexpr char kDataFrames[] =
     "new-document spreads=2\n"
     "text-frame A page=1 text=\"old\"\n"
@@ -73,6 +78,7 @@ const Flow kFlows[] = {
     {"read entries", kDataFrames, "request 1353 B type=0\n", nullptr},
     {"describe", kDataFrames, "request 1352 A\n", nullptr},
     {"undo", kRetagged, "undo\n", nullptr},
+    {"undo an assignment", kAssigned, "undo\n", nullptr},
     {"draw and render", kDrawing, "draw A\npainted-bounds A\nrender /spread.png zoom=0.1\n",
      nullptr},
     {"script", kFrames,

@@ -5,6 +5,7 @@
 #include "platform/EnvFiles.h"
 #include "platform/MemEnv.h"
 #include "plugins/ResourceBlob.h"
+#include "support/OperatorNew.h"
 
 namespace {
 
@@ -115,7 +116,9 @@ TEST_F(ResourceBlobTest, ForgedCountsAndLengthsAreRefused) {
   for (const Case& c : cases) {
     std::string forged = blob;
     PutU32(&forged, c.at, c.value);
+    LargestAllocation probe;
     EXPECT_EQ(DecodeError(forged), c.error) << c.what;
+    EXPECT_LT(probe.Bytes(), 1u << 16) << c.what << ": sized by what the blob claims";
   }
   // The scripting property is the last section; counting back from its end: the provider, two
   // object types, their count, the read-only word, then the value type.

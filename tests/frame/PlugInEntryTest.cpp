@@ -11,7 +11,6 @@
 #include "frame/PlugIn.h"
 #include "frame/VantelleID.h"
 #include "platform/Env.h"
-#include "platform/Platform.h"
 #include "support/PlugInHostTest.h"
 #include "support/TempFolder.h"
 
@@ -55,16 +54,6 @@ TEST(PlugInEntryTest, TheModulesPlugInObjectAnswersInSlotOrder) {
   // The process entry recorded the module's own file, the copy it was loaded from.
   EXPECT_EQ(plugIn->GetResourceFile().GetUTF8Path(), module.Path());
   EXPECT_NE(plugIn, GetPlugIn()) << "the module's object is not the test program's";
-}
-
-TEST(PlugInEntryTest, RegisteringWithoutASessionRegistersNothing) {
-  Host host;
-  GetPlugIn()->Register(kVantellePluginID);
-  EXPECT_TRUE(host.Model().ImplementationsOf(kVantellePluginID).empty());
-}
-
-TEST(PlugInEntryTest, TheLinkedPlugInNamesTheTestProgramAsItsFile) {
-  EXPECT_EQ(GetPlugIn()->GetResourceFile().GetUTF8Path(), Platform::ExecutablePath());
 }
 
 using PlugInRegistrationTest = PlugInHostTest;

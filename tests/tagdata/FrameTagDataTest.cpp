@@ -23,23 +23,6 @@ class FrameTagDataTest : public TagDataDocumentTest {
   InterfacePtr<ICommand> fCommand;
 };
 
-TEST_F(FrameTagDataTest, BothKindsStartEmptyAndBuildTheKeyFromItsFields) {
-  InterfacePtr<IVantelleFrameTagData> inMemory = NewCommandData();
-  InterfacePtr<IVantelleFrameTagData> persistent = TagData(NewFrame("f"));
-  for (IVantelleFrameTagData* data : {inMemory.get(), persistent.get()}) {
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(data->GetCompositeKey(), PMString("<___>"));
-    EXPECT_EQ(data->GetTagNumber(), 0);
-    EXPECT_EQ(data->GetRecordListSize(), 0u);
-    EXPECT_EQ(data->CopyRecordList(), nullptr);
-    EXPECT_EQ(data->GetTransientText(), PMString());
-    data->SetKeyField1(PMString("a"));
-    data->SetKeyField2(PMString("bc"));
-    data->SetKeyField4(PMString("d"));
-    EXPECT_EQ(data->GetCompositeKey(), PMString("<a_bc__d>"));
-  }
-}
-
 TEST_F(FrameTagDataTest, RecordListIsOwnedSizedByItsBlockAndCopiedAsItIsNow) {
   InterfacePtr<IVantelleFrameTagData> data = NewCommandData();
   const uint64 live = Memory()->LiveBlocks();

@@ -1,8 +1,6 @@
-// The plug-in's dialogs and menu actions where a script cannot reach: the action component's
-// other actions, the preferences dialog's writing of the settings file, memory running out. The
-// dialogs' own behaviour runs end to end in tests/sessions/.
-#include "CreateObject.h"
-#include "IActionComponent.h"
+// The plug-in's dialogs where a script cannot reach: the preferences dialog's writing of the
+// settings file, memory running out, a view the resources lack. The dialogs' own behaviour and the
+// menu actions run end to end in tests/sessions/.
 #include "IApplication.h"
 #include "IDialogMgr.h"
 #include "ISession.h"
@@ -15,25 +13,11 @@
 
 namespace {
 
-constexpr ClassID kActionComponentBoss = 0x182900;
-
 class DialogFlowTest : public PlugInHostTest {
  protected:
   static constexpr char kSettingsFile[] = "/roaming/Corbelin/Config/QRV Vantelle Module.prf";
   IDialog* FrontDialog() { return TheHost().UI().FrontDialog(); }
 };
-
-// About and Preferences run end to end in menu-and-preferences.vts; no other action does anything.
-TEST_F(DialogFlowTest, TheActionComponentIgnoresOtherActions) {
-  InterfacePtr<IActionComponent> actions(static_cast<IActionComponent*>(
-      CreateObject(kActionComponentBoss, IActionComponent::kDefaultIID)));
-  ASSERT_TRUE(actions);
-  for (ActionID ignored : {0x182901u, 0x182905u, 0u, 0xFFFFFFFFu}) {
-    actions->DoAction(nullptr, ignored, GSysPoint(), nullptr);
-  }
-  EXPECT_TRUE(TheHost().Alerts().Records().empty());
-  EXPECT_EQ(FrontDialog(), nullptr);
-}
 
 TEST_F(DialogFlowTest, PreferencesOKWritesTheRecordAndCancelWritesNothing) {
   ASSERT_TRUE(Files().Remove(kSettingsFile, nullptr));

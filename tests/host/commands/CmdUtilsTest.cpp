@@ -14,18 +14,6 @@ class CmdUtilsTest : public HostTest {
   }
 };
 
-TEST_F(CmdUtilsTest, ProcessingRunsDoThenDoNotifyAndAnswersTheErrorCode) {
-  Database db(kTestItemClass);
-  InterfacePtr<ICommand> command(MakeSetValueCmd(UIDList(UIDRef(&db, db.GetRootUID())), 4));
-  ErrorUtils::PMSetGlobalErrorCode(kFailure);
-  EXPECT_EQ(CmdUtils::ProcessCommand(command), kSuccess) << "an earlier error does not stop it";
-  EXPECT_EQ(SetValueCmdOf(command)->notified, 1);
-  EXPECT_EQ(NumberOf(&db, db.GetRootUID()), 4);
-  EXPECT_EQ(static_cast<Command*>(command.get())->GetTarget(), &db);
-  EXPECT_EQ(CmdUtils::ProcessCommand(nullptr), kFailure);
-  ErrorUtils::PMSetGlobalErrorCode(kSuccess);
-}
-
 TEST_F(CmdUtilsTest, ChangesInTwoDatabasesUnderOneSequenceAreAStepInEach) {
   Database first(kTestItemClass), second(kTestItemClass);
   ICommandSequence* sequence = CmdUtils::BeginCommandSequence();

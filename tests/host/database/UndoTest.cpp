@@ -183,19 +183,6 @@ TEST_F(UndoTest, ChangesToImplementationsThatAreNotStoredAreNotRecorded) {
   EXPECT_FALSE(fDb->IsModified());
 }
 
-TEST_F(UndoTest, AnInterfaceHeldAcrossUndoStaysUsable) {
-  Set(1);
-  InterfacePtr<ITestValue> held(fDb.get(), fItem);
-  ASSERT_TRUE(fDb->Undo());
-  EXPECT_EQ(held->GetNumber(), 1) << "the held object is the retired one";
-  held->SetNumber(5);  // a retired object's changes reach nothing
-  EXPECT_EQ(Number(), 0);
-  EXPECT_FALSE(fDb->IsModified());
-  held.reset();
-  ASSERT_TRUE(fDb->Redo());
-  EXPECT_EQ(Number(), 1);
-}
-
 // The modified flag after each action of a scenario.
 TEST_F(UndoTest, ModifiedFollowsTheSavedState) {
   struct Action {

@@ -16,47 +16,6 @@ TEST_F(LayoutTest, NewDocumentRefusesCountsOutsideItsLimits) {
   EXPECT_TRUE(DocumentFactory::NewDocument(DocumentFactory::kMaxPages, 1));
 }
 
-TEST_F(LayoutTest, TheFurtherArgumentsAddThePageThePasteboardAndGroupMembers) {
-  UID a = TextFrame(Page(0), "A");
-  UID b = TextFrame(Page(0), "B");
-  UID c = TextFrame(Page(0), "C");
-  UID inner = Group({b, c}, "Inner");
-  Group({inner, a}, "Outer");
-  TextFrame(Page(0), "D");
-  TextFrame(Spread(0), "P");
-  struct Case {
-    bool16 includePage, includePasteboard, topLevelOnly;
-    const char* expected;
-  } cases[] = {
-      {kFalse, kFalse, kTrue, "Outer D"},
-      {kTrue, kFalse, kTrue, "page Outer D"},
-      {kFalse, kTrue, kTrue, "Outer D P"},
-      {kFalse, kFalse, kFalse, "Outer Inner B C A D"},
-      {kTrue, kTrue, kFalse, "page Outer Inner B C A D P"},
-  };
-  for (const Case& c2 : cases) {
-    EXPECT_EQ(ItemsOnPage(0, 0, c2.includePage, c2.includePasteboard, c2.topLevelOnly), c2.expected)
-        << c2.includePage << c2.includePasteboard << c2.topLevelOnly;
-  }
-}
-
-TEST_F(LayoutTest, AGroupTakesItsFirstItemsPlaceAndHoldsTheItemsInTheGivenOrder) {
-  UID a = TextFrame(Page(0), "A");
-  TextFrame(Page(0), "B");
-  UID c = GraphicFrame(Page(0), "C");
-  UID p = TextFrame(Spread(0), "P");
-  UID group = Group({c, p, a}, "G");
-  ASSERT_NE(group, kInvalidUID);
-  EXPECT_EQ(ItemsOnPage(0, 0), "B G");
-  EXPECT_EQ(ItemsOnPage(0, 0, kFalse, kTrue), "B G");  // P left the pasteboard for the group
-  InterfacePtr<IHierarchy> members(DB(), group, IID_IHIERARCHY);
-  UIDList list(DB());
-  for (int32 i = 0; i < members->GetChildCount(); ++i) list.Append(members->GetChildUID(i));
-  EXPECT_EQ(Names(list), "C P A");
-  InterfacePtr<IGeometry> box(DB(), group, IID_IGEOMETRY);
-  EXPECT_EQ(box->GetBoundingBox(), PMRect(0, 0, 100, 50));
-}
-
 TEST_F(LayoutTest, ItemsCanBeGroupedOnlyOnceAndOnlyOnOneSpread) {
   UID a = TextFrame(Page(0), "A");
   UID b = TextFrame(Page(1), "B");

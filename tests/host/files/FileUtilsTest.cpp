@@ -33,26 +33,4 @@ TEST_F(FileUtilsTest, TheFoldersAreTheEnvironmentsOrThoseTheHostStartedWith) {
   EXPECT_FALSE(FileUtils::DoesFileExist(IDFile()));
 }
 
-TEST_F(FileUtilsTest, AppendPathAddsOneComponent) {
-  struct Case {
-    const char* path;
-    const char* name;
-    const char* result;
-  };
-  const Case cases[] = {
-      {"/a", "b", "/a/b"},
-      {"/a/", "b", "/a/b"},
-      {"/a", "", "/a"},
-      {"", "b", "b"},
-      {"/a", "QRV Vantelle Module.prf", "/a/QRV Vantelle Module.prf"},
-  };
-  for (const Case& c : cases) {
-    IDFile file = IDFile::FromUTF8(c.path);
-    FileUtils::AppendPath(&file, c.name);
-    EXPECT_EQ(file.GetUTF8Path(), c.result) << c.path << " + " << c.name;
-  }
-  IDFile file = IDFile::FromUTF8("/a/b\xC3\xA9");
-  EXPECT_EQ(file.GetFileName().GetUTF8String(), "b\xC3\xA9");
-}
-
 }  // namespace

@@ -56,27 +56,6 @@ class GraphicAttributesTest : public LookFixture {
   UID fB = kInvalidUID;
 };
 
-TEST_F(GraphicAttributesTest, OneCommandAppliesEveryAttributeInOrderToEveryItemAsOneStep) {
-  const UID black = FindSwatch("Black");
-  ASSERT_EQ(
-      Apply(Items({fA, fB}),
-            {fUtils->CreateFillSwatchAttribute(black), fUtils->CreateFillTintAttribute(20),
-             fUtils->CreateStrokeSwatchAttribute(black), fUtils->CreateStrokeTintAttribute(0),
-             fUtils->CreateStrokeWeightAttribute(0.25), fUtils->CreateClassAttribute(0x5A38, 0),
-             fUtils->CreateSwitchAttribute(1), fUtils->CreateFillTintAttribute(60)}),
-      kSuccess);
-  const std::string expected = std::to_string(black) + " 60.000000 " + std::to_string(black) +
-                               " 0.000000 0.250000 23096 1 0 100.000000";
-  EXPECT_EQ(Describe(fA), expected);
-  EXPECT_EQ(Describe(fB), expected);
-  EXPECT_EQ(Doc().GetUndoName(), PMString("Apply Attributes"));
-
-  ASSERT_TRUE(Doc().Undo());
-  EXPECT_EQ(Look(fA)->GetFillSwatch(), kInvalidUID);
-  EXPECT_EQ(Look(fB)->GetSwitchAttribute(), 0u);
-  EXPECT_FALSE(Doc().CanUndo());
-}
-
 TEST_F(GraphicAttributesTest, TheUtilityMakesNoAttributeOutsideItsRange) {
   enum Kind { kFillTint, kStrokeTint, kWeight };
   struct Case {
@@ -110,36 +89,6 @@ TEST_F(GraphicAttributesTest, AnInvalidSwatchOrAnItemWithoutALookChangesNoItem) 
 
   // A swatch UID of 0 means no swatch and is taken.
   EXPECT_EQ(Apply(Items({fA}), {fUtils->CreateStrokeSwatchAttribute(kInvalidUID)}), kSuccess);
-}
-
-TEST_F(GraphicAttributesTest, TheNonPrintingCommandFollowsItsUndoAndGroupArguments) {
-  const UID c = TextFrame(Page(0), "C");
-  const UID inner = Group({c}, "Inner");
-  const UID outer = Group({inner, fB}, "Outer");
-  Doc().ClearHistory();
-
-  InterfacePtr<ICommand> shallow(
-      fUtils->CreateNonPrintingCommand(kTrue, Items({outer}), kTrue, kFalse));
-  ASSERT_EQ(CmdUtils::ProcessCommand(shallow), kSuccess);
-  EXPECT_TRUE(Look(outer)->GetNonPrinting());
-  EXPECT_FALSE(Look(fB)->GetNonPrinting());
-  EXPECT_EQ(Doc().GetUndoName(), PMString("Non-Printing"));
-
-  InterfacePtr<ICommand> deep(
-      fUtils->CreateNonPrintingCommand(kTrue, Items({fA, outer}), kFalse, kTrue));
-  ASSERT_EQ(CmdUtils::ProcessCommand(deep), kSuccess);
-  for (UID uid : {fA, outer, inner, c, fB}) EXPECT_TRUE(Look(uid)->GetNonPrinting()) << uid;
-
-  // The second command joined the first's step: one undo takes both back.
-  ASSERT_TRUE(Doc().Undo());
-  for (UID uid : {fA, outer, inner, c, fB}) EXPECT_FALSE(Look(uid)->GetNonPrinting()) << uid;
-  EXPECT_FALSE(Doc().CanUndo());
-
-  EXPECT_EQ(fUtils->CreateNonPrintingCommand(kTrue, Items({}), kTrue, kTrue), nullptr);
-  InterfacePtr<ICommand> onPage(
-      fUtils->CreateNonPrintingCommand(kTrue, Items({fA, Page(0)}), kTrue, kFalse));
-  EXPECT_EQ(CmdUtils::ProcessCommand(onPage), kFailure);
-  EXPECT_FALSE(Look(fA)->GetNonPrinting());
 }
 
 TEST_F(GraphicAttributesTest, OpacityIsAPercentSetInOneUndoableStep) {

@@ -43,27 +43,6 @@ class DocumentFileTest : public HostTest {
   }
 };
 
-TEST_F(DocumentFileTest, ADocumentReadsBackWithItsObjectsClassesAndData) {
-  std::unique_ptr<Database> db = Sample();
-  std::vector<uint8> bytes = DocumentFile::Write(*db);
-  std::string error;
-  std::unique_ptr<Database> read = Read(bytes, &error);
-  ASSERT_TRUE(read) << error;
-  EXPECT_EQ(read->GetRootUID(), db->GetRootUID());
-  for (UID uid = 1; uid <= 5; ++uid) {
-    EXPECT_EQ(read->GetClass(uid), db->GetClass(uid)) << "UID " << uid;
-  }
-  InterfacePtr<ITestValue> original(db.get(), 2);
-  InterfacePtr<ITestValue> value(read.get(), 2);
-  EXPECT_EQ(value->GetNumber(), -42);
-  EXPECT_EQ(value->GetText(), original->GetText());
-  EXPECT_FALSE(read->IsModified());
-  EXPECT_FALSE(read->CanUndo());
-  EXPECT_EQ(read->NewUID(kTestItemClass), 5u) << "new UIDs follow the largest one read";
-  EXPECT_EQ(DocumentFile::Write(*read).size(), bytes.size() + 12 + 12 + 8)
-      << "only the new object (its head, its part's head and 8 bytes) was added";
-}
-
 TEST_F(DocumentFileTest, DataOfImplementationsAndClassesThatAreNotLoadedSurvives) {
   const std::vector<uint8> unknown = {9, 8, 7, 6, 5};
   auto firstTwo = [&unknown] {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "plugins/ResourceBlob.h"
 #include "ResourceSource.h"
+#include "plugins/ResourceBlob.h"
 
 namespace {
 

@@ -46,16 +46,29 @@ inline bool IsNotableAscii(textchar c) {
   return c < 64 ? ((kLow >> c) & 1) != 0 : ((kHigh >> (c - 64)) & 1) != 0;
 }
 
-// Whether any of four units in a word may be one the scan must look at: at or above 0x80, below
-// 0x0E (NUL, LF, CR), or a separator or the escape. Most words of a text hold none, and are
-// passed over whole.
-inline bool MayHoldNotable(uint64 four) {
+// Flags the units of a word of four that may be ones the scan must look at: at or above 0x80,
+// below 0x0E (NUL, LF, CR), or a separator or the escape. Each flagged unit has bits set in its
+// own 16 bits of the result. A borrow can flag a unit above a flagged one, never one below: the
+// lowest flagged unit is always one to look at. Most words of a text flag none and are passed over
+// whole.
+inline uint64 NotableUnits(uint64 four) {
   constexpr uint64 kOnes = 0x0001000100010001u;
   constexpr uint64 kHighs = 0x8000800080008000u;
-  const auto hasZero = [](uint64 x) { return ((x - kOnes) & ~x & kHighs) != 0; };
-  return (four & 0xFF80FF80FF80FF80u) != 0 || ((four - 0x000E * kOnes) & ~four & kHighs) != 0 ||
-         hasZero(four ^ (kFirstSeparator * kOnes)) || hasZero(four ^ (kSecondSeparator * kOnes)) ||
-         hasZero(four ^ (kEscape * kOnes));
+  const auto zeros = [](uint64 x) { return (x - kOnes) & ~x & kHighs; };
+  return (four & 0xFF80FF80FF80FF80u) | ((four - 0x000E * kOnes) & ~four & kHighs) |
+         zeros(four ^ (kFirstSeparator * kOnes)) | zeros(four ^ (kSecondSeparator * kOnes)) |
+         zeros(four ^ (kEscape * kOnes));
+}
+
+// The position in its word of the lowest unit a non-zero NotableUnits result flags (the word read
+// in memory order, first unit lowest).
+inline int LowestFlaggedUnit(uint64 flags) {
+  int unit = 0;
+  while ((flags & 0xFFFF) == 0) {
+    flags >>= 16;
+    ++unit;
+  }
+  return unit;
 }
 
 // Scans [begin, end) as one entry line. With kStopAtBreak the line ends at the first break;
@@ -67,8 +80,17 @@ inline LineScan ScanEntryLine(const textchar* begin, const textchar* end) {
   const textchar* lastEscape = nullptr;
   LineScan scan{end, 0, end, true, true};
   for (const textchar* p = begin; p != end; ++p) {
-    uint64 four;
-    while (end - p >= 4 && (std::memcpy(&four, p, 8), !MayHoldNotable(four))) p += 4;
+    // Four units at a time up to the first that may need looking at.
+    while (end - p >= 4) {
+      uint64 four;
+      std::memcpy(&four, p, 8);
+      const uint64 flags = NotableUnits(four);
+      if (flags != 0) {
+        p += LowestFlaggedUnit(flags);
+        break;
+      }
+      p += 4;
+    }
     if (p == end) break;
     const textchar c = *p;
     if (c >= 0x80) {

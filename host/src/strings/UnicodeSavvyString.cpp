@@ -163,12 +163,18 @@ bool16 UnicodeSavvyString::AppendUTF8String(const char* utf8, size_t length) {
   const auto* p = reinterpret_cast<const unsigned char*>(utf8);
   const auto* end = p + length;
   while (p < end) {
-    // Runs of ASCII, the bulk of most texts, eight bytes at a time.
-    uint64 eight;
-    while (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & 0x8080808080808080u) == 0)) {
-      for (int i = 0; i < 8; ++i) out[i] = p[i];
-      p += 8;
-      out += 8;
+    // Runs of ASCII, the bulk of most texts, in blocks of 16 bytes, tested as two words and
+    // widened from a copy that no store can change: a loop compilers turn into vector moves.
+    constexpr size_t kBlock = 16;
+    while (static_cast<size_t>(end - p) >= kBlock) {
+      unsigned char block[kBlock];
+      uint64 halves[2];
+      std::memcpy(block, p, kBlock);
+      std::memcpy(halves, block, kBlock);
+      if (((halves[0] | halves[1]) & 0x8080808080808080u) != 0) break;
+      for (size_t i = 0; i < kBlock; ++i) out[i] = block[i];
+      p += kBlock;
+      out += kBlock;
     }
     if (p == end) break;
     UTF32TextChar c = 0;

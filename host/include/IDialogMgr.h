@@ -10,5 +10,5 @@ class IDialogMgr : public IPMUnknown {
 
   // A new dialog built from the plug-in's view resource, with one reference; null when the
   // resource is missing, damaged or names a class that is no dialog. Its texts are translated.
-  virtual IDialog* CreateNewDialog(const RsrcSpec& spec, IDialog::DialogType type) = 0;
+  virtual IDialog* CreateNewDialog(const RsrcSpec& resource, IDialog::DialogType type) = 0;
 };

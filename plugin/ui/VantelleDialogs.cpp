@@ -11,8 +11,9 @@ bool16 OpenVantelleDialog(RsrcID viewID, IDialog::DialogType type, bool16 waitUn
   InterfacePtr<IApplication> application(session ? session->QueryApplication() : nullptr);
   InterfacePtr<IDialogMgr> dialogs(application, IDialogMgr::kDefaultIID);
   if (!dialogs) return kFalse;
-  const RsrcSpec spec(WLocaleSetting::GetLocale(), kVantellePluginID, kViewRsrcType, viewID, kTrue);
-  InterfacePtr<IDialog> dialog(dialogs->CreateNewDialog(spec, type));
+  const RsrcSpec resource(WLocaleSetting::GetLocale(), kVantellePluginID, kViewRsrcType, viewID,
+                          kTrue);
+  InterfacePtr<IDialog> dialog(dialogs->CreateNewDialog(resource, type));
   if (!dialog) return kFalse;
   dialog->Open();
   if (waitUntilClosed) dialog->WaitForDialog();

@@ -56,8 +56,9 @@ TEST_F(DialogFlowTest, AViewTheResourcesLackGivesNoDialog) {
       {WLocaleSetting::GetLocale(), 0x182900, kMenuRsrcType, 0x182900, kTrue},
       {WLocaleSetting::GetLocale(), 0x182901, kViewRsrcType, 251, kTrue},
   };
-  for (const RsrcSpec& spec : missing) {
-    EXPECT_EQ(dialogs->CreateNewDialog(spec, IDialog::kMovableModal), nullptr) << spec.GetID();
+  for (const RsrcSpec& resource : missing) {
+    EXPECT_EQ(dialogs->CreateNewDialog(resource, IDialog::kMovableModal), nullptr)
+        << resource.GetID();
   }
   InterfacePtr<IDialog> found(dialogs->CreateNewDialog(
       {WLocaleSetting::GetLocale(), 0x182900, kViewRsrcType, 251, kTrue}, IDialog::kMovableModal));

@@ -69,20 +69,20 @@ class DialogMgr : public CPMUnknown<IDialogMgr> {
  public:
   explicit DialogMgr(IPMUnknown* boss) : CPMUnknown(boss) {}
 
-  IDialog* CreateNewDialog(const RsrcSpec& spec, IDialog::DialogType) override {
-    if (spec.GetType() != kViewRsrcType) return nullptr;
+  IDialog* CreateNewDialog(const RsrcSpec& resource, IDialog::DialogType) override {
+    if (resource.GetType() != kViewRsrcType) return nullptr;
     Host& host = Host::Get();
     const DataResource* data =
-        host.PlugIns().FindResource(spec.GetPluginID(), kViewRsrcType, spec.GetID());
+        host.PlugIns().FindResource(resource.GetPluginID(), kViewRsrcType, resource.GetID());
     if (!data) return nullptr;
     ViewResource view;
     std::string error;
     if (!ViewResource::Decode(data->bytes, &view, &error)) {
-      host.Report().Add("plug-in " + LoadReport::HexID(spec.GetPluginID()),
-                        "view " + std::to_string(spec.GetID()) + " is damaged: " + error);
+      host.Report().Add("plug-in " + LoadReport::HexID(resource.GetPluginID()),
+                        "view " + std::to_string(resource.GetID()) + " is damaged: " + error);
       return nullptr;
     }
-    return BuildDialog(spec.GetID(), view);
+    return BuildDialog(resource.GetID(), view);
   }
 };
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/Platform.h"
+
 namespace {
 
 // A PMString counts its characters in 32 bits; UTF-8 never has fewer bytes than UTF-16 units.
@@ -44,7 +46,11 @@ bool ReadUTF8Input(const std::string& path, PMString& text, std::string& error) 
   // The input is decoded piece by piece into a text made large enough at once when the file's
   // size is known, so that the input's bytes are never held whole beside their text.
   text.Clear();
-  if (!fromStdin) text.GetUTF16Mutable().reserve(KnownSize(file));
+  if (!fromStdin) {
+    std::u16string& units = text.GetUTF16Mutable();
+    units.reserve(KnownSize(file));
+    Platform::PreferLargePages(units.data(), units.capacity() * sizeof(char16_t));
+  }
   std::string piece(kPieceSize, '\0');
   size_t carried = 0;  // bytes of a character begun at the end of the last piece
   size_t total = 0;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/Platform.h"
+
 namespace {
 
 // Each block is preceded by a header that records its size; the magic word catches a pointer
@@ -30,6 +32,8 @@ BlockHeader* HeaderOf(const void* block) {
 void* HeapBlocks::Allocate(uint32 size) {
   auto* header = static_cast<BlockHeader*>(std::malloc(sizeof(BlockHeader) + size));
   if (!header) return nullptr;
+  // Large blocks are mostly written whole, right after they are made (entry blocks of long texts).
+  Platform::PreferLargePages(header, sizeof(BlockHeader) + size);
   header->size = size;
   header->magic = kLiveMagic;
   header->reserved = 0;

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr UTF32TextChar kReplacement = 0xFFFD;
@@ -74,13 +78,31 @@ namespace {
 // Whether a unit is common in text: an ASCII letter, digit or blank, or punctuation of prose and
 // numbers. Other units (markup's < > = " ! among them) make the better anchors for a search.
 bool IsCommonUnit(textchar c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-         (c < 0x80 && std::strchr(" -.,:;'()/", static_cast<char>(c)) && c != 0);
+  constexpr uint64 kCommonBelow64 = (uint64{1} << ' ') | (uint64{1} << '-') | (uint64{1} << '.') |
+                                    (uint64{1} << ',') | (uint64{1} << ':') | (uint64{1} << ';') |
+                                    (uint64{1} << '\'') | (uint64{1} << '(') | (uint64{1} << ')') |
+                                    (uint64{1} << '/') | (uint64{0x3FF} << '0');
+  if (c < 64) return ((kCommonBelow64 >> c) & 1) != 0;
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// The first c in [p, end), or end. Blocks of 32 units are compared whole while none matches: a
-// loop compilers turn into vector compares.
+// The first c in [p, end), or end.
 const textchar* FindUnit(const textchar* p, const textchar* end, textchar c) {
+#if defined(__SSE2__) || defined(_M_X64)
+  // Sixteen units at a time: two vector compares whose results are packed into one mask, tested
+  // at once; most blocks hold no c.
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
+  while (end - p >= 16) {
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
+    const __m128i equal =
+        _mm_packs_epi16(_mm_cmpeq_epi16(low, wanted), _mm_cmpeq_epi16(high, wanted));
+    if (_mm_movemask_epi8(equal) != 0) break;
+    p += 16;
+  }
+#else
+  // Blocks of 32 units are compared whole while none matches: a loop compilers turn into vector
+  // compares.
   constexpr size_t kBlock = 32;
   while (static_cast<size_t>(end - p) >= kBlock) {
     unsigned any = 0;
@@ -88,6 +110,7 @@ const textchar* FindUnit(const textchar* p, const textchar* end, textchar c) {
     if (any) break;
     p += kBlock;
   }
+#endif
   while (p != end && *p != c) ++p;
   return p;
 }

@@ -63,8 +63,13 @@ class AttributeSearch {
 
 void StraightenQuotes(PMString& text) {
   const textchar closingQuote = PlatformEncoding::DecodeByte(0xD3);
-  // Every unit is written back, the quote or itself, so that the loop has no branch to take.
-  for (textchar& c : text.GetUTF16Mutable()) c = c == closingQuote ? textchar('"') : c;
+  // Most texts hold none: the quotes are searched for, and only they are written.
+  std::u16string& units = text.GetUTF16Mutable();
+  for (size_t at = UnicodeSavvyString::FindUnits(units, &closingQuote, 1, 0);
+       at != std::u16string::npos;
+       at = UnicodeSavvyString::FindUnits(units, &closingQuote, 1, at + 1)) {
+    units[at] = '"';
+  }
 }
 
 void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameScope* scope,

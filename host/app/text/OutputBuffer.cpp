@@ -2,21 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cstring>
 
 #include "text/OutputText.h"
 
-void OutputBuffer::AppendNumber(int64 number) {
-  char digits[24];
-  const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  Append(std::string_view(digits, static_cast<size_t>(end - digits)));
-}
-
-void OutputBuffer::AppendPiece(uint32 number) {
-  char digits[16];
-  const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  fBuffer.append(digits, static_cast<size_t>(end - digits));
+void OutputBuffer::WriteThrough(std::string_view text) {
+  Flush();
+  std::fwrite(text.data(), 1, text.size(), fOut);
 }
 
 void OutputBuffer::AppendHex(const uint8* bytes, size_t size) {
@@ -30,23 +21,26 @@ void OutputBuffer::AppendHex(const uint8* bytes, size_t size) {
     }
     return pairs;
   }();
-  constexpr size_t kPiece = kFlushSize / 2;
+  constexpr size_t kPiece = kCapacity / 2;
   for (size_t done = 0; done < size; done += kPiece) {
     const size_t piece = std::min(kPiece, size - done);
-    const size_t at = fBuffer.size();
-    fBuffer.resize(at + 2 * piece);
-    char* out = &fBuffer[at];
+    char* out = Room(2 * piece);
     for (size_t i = 0; i < piece; ++i) std::memcpy(out + 2 * i, kPairs[bytes[done + i]], 2);
-    MaybeFlush();
+    fUsed += 2 * piece;
   }
 }
 
 void OutputBuffer::AppendPlatformText(const uint8* bytes, size_t size, bool escapeQuote) {
-  AppendPlatformTextEscaped(fBuffer, bytes, size, escapeQuote);
-  MaybeFlush();
+  constexpr size_t kPiece = kCapacity / kMaxEscapedPlatformChar;
+  for (size_t done = 0; done < size; done += kPiece) {
+    const size_t piece = std::min(kPiece, size - done);
+    char* out = Room(kMaxEscapedPlatformChar * piece);
+    fUsed +=
+        static_cast<size_t>(WritePlatformTextEscaped(out, bytes + done, piece, escapeQuote) - out);
+  }
 }
 
 void OutputBuffer::Flush() {
-  if (!fBuffer.empty()) std::fwrite(fBuffer.data(), 1, fBuffer.size(), fOut);
-  fBuffer.clear();
+  if (fUsed != 0) std::fwrite(fBuffer.get(), 1, fUsed, fOut);
+  fUsed = 0;
 }

@@ -3,33 +3,27 @@
 // never takes memory of its own size, and each value costs no more than copying its bytes.
 #pragma once
 
+#include <charconv>
 #include <cstdio>
-#include <string>
+#include <cstring>
+#include <memory>
 #include <string_view>
 
 #include "BaseType.h"
 
 class OutputBuffer {
  public:
-  explicit OutputBuffer(std::FILE* out) : fOut(out) { fBuffer.reserve(kFlushSize + 4096); }
+  explicit OutputBuffer(std::FILE* out) : fOut(out), fBuffer(new char[kCapacity]) {}
   ~OutputBuffer() { Flush(); }
   OutputBuffer(const OutputBuffer&) = delete;
   OutputBuffer& operator=(const OutputBuffer&) = delete;
 
-  void Append(std::string_view text) {
-    AppendPiece(text);
-    MaybeFlush();
-  }
-  void Append(char c) {
-    AppendPiece(c);
-    MaybeFlush();
-  }
-  void AppendNumber(int64 number);
-  // Several pieces (texts, characters or numbers) in a row.
+  void Append(std::string_view text) { AppendPiece(text); }
+  void Append(char c) { *Room(1) = c, ++fUsed; }
+  // Several pieces (texts, characters or unsigned numbers) in a row.
   template <class... Pieces>
   void AppendAll(const Pieces&... pieces) {
     (AppendPiece(pieces), ...);
-    MaybeFlush();
   }
   // Bytes as uppercase hexadecimal digits, two a byte.
   void AppendHex(const uint8* bytes, size_t size);
@@ -40,14 +34,27 @@ class OutputBuffer {
   void Flush();
 
  private:
-  static constexpr size_t kFlushSize = 1 << 20;
-  void AppendPiece(std::string_view text) { fBuffer.append(text); }
-  void AppendPiece(char c) { fBuffer.push_back(c); }
-  void AppendPiece(uint32 number);
-  void MaybeFlush() {
-    if (fBuffer.size() >= kFlushSize) Flush();
+  static constexpr size_t kCapacity = 1 << 20;
+  // Room for size more bytes (at most kCapacity), after writing out what the buffer holds when
+  // they do not fit.
+  char* Room(size_t size) {
+    if (kCapacity - fUsed < size) Flush();
+    return fBuffer.get() + fUsed;
+  }
+  // A text larger than the buffer is written out at once.
+  void WriteThrough(std::string_view text);
+  void AppendPiece(std::string_view text) {
+    if (text.size() > kCapacity) return WriteThrough(text);
+    std::memcpy(Room(text.size()), text.data(), text.size());
+    fUsed += text.size();
+  }
+  void AppendPiece(char c) { Append(c); }
+  void AppendPiece(uint32 number) {
+    char* at = Room(10);
+    fUsed += static_cast<size_t>(std::to_chars(at, at + 10, number).ptr - at);
   }
 
   std::FILE* fOut;
-  std::string fBuffer;
+  std::unique_ptr<char[]> fBuffer;
+  size_t fUsed = 0;
 };

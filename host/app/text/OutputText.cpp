@@ -32,21 +32,36 @@ std::u16string Decoded(const std::string& utf8) {
   return text.GetUTF16();
 }
 
+// The escaped UTF-8 form of one 8-bit character.
+struct EscapedForm {
+  char bytes[kMaxEscapedPlatformChar];
+  uint8 length;
+};
+
 // The escaped UTF-8 form of each 8-bit character, built once from the one escaping rule.
 struct PlatformTextForms {
-  std::array<std::string, 256> escaped;    // '"' escaped too
-  std::array<std::string, 256> quoteAsIs;  // '"' as it is
+  std::array<EscapedForm, 256> escaped;    // '"' escaped too
+  std::array<EscapedForm, 256> quoteAsIs;  // '"' as it is
   std::array<bool, 256> unchanged;         // the character is its own single byte in both
 };
+
+EscapedForm FormOf(UTF32TextChar c, bool escapeQuote) {
+  std::string text;
+  AppendJsonEscaped(text, c, escapeQuote);
+  EscapedForm form{};
+  std::memcpy(form.bytes, text.data(), text.size());
+  form.length = static_cast<uint8>(text.size());
+  return form;
+}
 
 const PlatformTextForms& Forms() {
   static const PlatformTextForms forms = [] {
     PlatformTextForms f;
     for (unsigned b = 0; b < 256; ++b) {
       const UTF32TextChar c = PlatformEncoding::DecodeByte(static_cast<uint8>(b));
-      AppendJsonEscaped(f.escaped[b], c, true);
-      AppendJsonEscaped(f.quoteAsIs[b], c, false);
-      f.unchanged[b] = f.escaped[b].size() == 1 && f.escaped[b][0] == static_cast<char>(b);
+      f.escaped[b] = FormOf(c, true);
+      f.quoteAsIs[b] = FormOf(c, false);
+      f.unchanged[b] = f.escaped[b].length == 1 && f.escaped[b].bytes[0] == static_cast<char>(b);
     }
     return f;
   }();
@@ -117,6 +132,13 @@ std::string EscapedField(const std::string& utf8) {
 
 void AppendPlatformTextEscaped(std::string& out, const uint8* bytes, size_t size,
                                bool escapeQuote) {
+  const size_t at = out.size();
+  out.resize(at + kMaxEscapedPlatformChar * size);
+  char* end = WritePlatformTextEscaped(&out[at], bytes, size, escapeQuote);
+  out.resize(static_cast<size_t>(end - out.data()));
+}
+
+char* WritePlatformTextEscaped(char* out, const uint8* bytes, size_t size, bool escapeQuote) {
   const PlatformTextForms& forms = Forms();
   const auto& form = escapeQuote ? forms.escaped : forms.quoteAsIs;
   const uint8* end = bytes + size;
@@ -127,11 +149,14 @@ void AppendPlatformTextEscaped(std::string& out, const uint8* bytes, size_t size
     uint64 eight;
     while (end - run >= 8 && (std::memcpy(&eight, run, 8), StandForThemselves(eight))) run += 8;
     while (run != end && forms.unchanged[*run]) ++run;
-    out.append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(run - bytes));
+    std::memcpy(out, bytes, static_cast<size_t>(run - bytes));
+    out += run - bytes;
     if (run == end) break;
-    out += form[*run];
+    std::memcpy(out, form[*run].bytes, kMaxEscapedPlatformChar);
+    out += form[*run].length;
     bytes = run + 1;
   }
+  return out;
 }
 
 std::string HexText(const void* bytes, size_t size) {

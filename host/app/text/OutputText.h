@@ -21,6 +21,11 @@ std::string EscapedField(const std::string& utf8);
 // 8-bit platform text decoded to UTF-8 with the same escapes, without quotes; with escapeQuote
 // false '"' stays as it is. One table look-up a byte.
 void AppendPlatformTextEscaped(std::string& out, const uint8* bytes, size_t size, bool escapeQuote);
+// The most bytes one 8-bit character takes so written ("\u00XX").
+constexpr size_t kMaxEscapedPlatformChar = 6;
+// The same written at out, which has room for kMaxEscapedPlatformChar bytes a character; answers
+// where the written text ends.
+char* WritePlatformTextEscaped(char* out, const uint8* bytes, size_t size, bool escapeQuote);
 
 // Bytes as uppercase hexadecimal digits, two a byte, without separators.
 std::string HexText(const void* bytes, size_t size);

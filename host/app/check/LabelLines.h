@@ -9,8 +9,9 @@
 #include "BaseType.h"
 
 // Labels met so far, each with the line it was first given on: an open-addressing table of small
-// slots over the labels' bytes, which are kept one after the other in one buffer, so that a label
-// costs no allocation of its own however many there are.
+// slots (a hash and the label's number) over the labels, whose bytes are kept one after the other
+// in one buffer, so that a label costs no allocation of its own however many there are, and the
+// table that every look-up touches stays small enough for the processor's caches.
 class LabelLines {
  public:
   LabelLines() : fSlots(1024) {}
@@ -20,15 +21,17 @@ class LabelLines {
     const uint32 hash = Hash(label);
     for (size_t i = hash & (fSlots.size() - 1);; i = (i + 1) & (fSlots.size() - 1)) {
       Slot& slot = fSlots[i];
-      if (slot.line == 0) {
-        slot = {hash, line, static_cast<uint32>(fBytes.size()), static_cast<uint32>(label.size())};
+      if (slot.label == 0) {
+        fLabels.push_back({static_cast<uint32>(fBytes.size()), static_cast<uint32>(label.size()),
+                           line});
         fBytes.append(label);
-        if (++fUsed * 4 > fSlots.size() * 3) Grow();
+        slot = {hash, static_cast<uint32>(fLabels.size())};
+        if (fLabels.size() * 4 > fSlots.size() * 3) Grow();
         return 0;
       }
-      if (slot.hash == hash && std::string_view(fBytes).substr(slot.offset, slot.length) == label) {
-        return slot.line;
-      }
+      if (slot.hash != hash) continue;
+      const Label& known = fLabels[slot.label - 1];
+      if (std::string_view(fBytes).substr(known.offset, known.length) == label) return known.line;
     }
   }
 
@@ -49,25 +52,28 @@ class LabelLines {
     return static_cast<uint32>(hash >> 32);
   }
 
+  struct Label {
+    uint32 offset;
+    uint32 length;
+    uint32 line;
+  };
   struct Slot {
     uint32 hash = 0;
-    uint32 line = 0;  // 0 for a free slot
-    uint32 offset = 0;
-    uint32 length = 0;
+    uint32 label = 0;  // the label's number from 1; 0 for a free slot
   };
 
   void Grow() {
     std::vector<Slot> old(fSlots.size() * 2);
     old.swap(fSlots);
     for (const Slot& slot : old) {
-      if (slot.line == 0) continue;
+      if (slot.label == 0) continue;
       size_t i = slot.hash & (fSlots.size() - 1);
-      while (fSlots[i].line != 0) i = (i + 1) & (fSlots.size() - 1);
+      while (fSlots[i].label != 0) i = (i + 1) & (fSlots.size() - 1);
       fSlots[i] = slot;
     }
   }
 
   std::vector<Slot> fSlots;  // a power of two, at most three quarters used
-  size_t fUsed = 0;
+  std::vector<Label> fLabels;
   std::string fBytes;
 };

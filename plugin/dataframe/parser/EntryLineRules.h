@@ -146,6 +146,20 @@ inline uint8 EncodeChar(textchar c) {
   return c < 0x80 ? static_cast<uint8>(c) : PlatformEncoding::EncodeChar(c);
 }
 
+// Characters that are all below 0x80 as their bytes, four at a time: each unit narrowed to its
+// low byte.
+inline void NarrowAscii(const textchar* units, size_t count, uint8* out) {
+  size_t i = 0;
+  for (; i + 4 <= count; i += 4) {
+    uint64 four;
+    std::memcpy(&four, units + i, 8);
+    const auto bytes = static_cast<uint32>((four & 0xFF) | ((four >> 8) & 0xFF00) |
+                                           ((four >> 16) & 0xFF0000) | ((four >> 24) & 0xFF000000));
+    std::memcpy(out + i, &bytes, 4);
+  }
+  for (; i < count; ++i) out[i] = static_cast<uint8>(units[i]);
+}
+
 // The field as an 8-bit C string: separator escapes removed, each character in the platform
 // encoding (a surrogate pair is one character), ending at a NUL character as any C string does.
 // Counts the bytes, and writes them too when out is given.

@@ -13,18 +13,7 @@ namespace {
 
 void WriteField(const Field& field, bool plain, bool ascii, uint8* out) {
   if (ascii) {
-    // Four units at a time, each narrowed to its low byte.
-    const auto count = static_cast<size_t>(field.end - field.begin);
-    size_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-      uint64 four;
-      std::memcpy(&four, field.begin + i, 8);
-      const uint32 bytes =
-          static_cast<uint32>((four & 0xFF) | ((four >> 8) & 0xFF00) | ((four >> 16) & 0xFF0000) |
-                              ((four >> 24) & 0xFF000000));
-      std::memcpy(out + i, &bytes, 4);
-    }
-    for (; i < count; ++i) out[i] = static_cast<uint8>(field.begin[i]);
+    NarrowAscii(field.begin, static_cast<size_t>(field.end - field.begin), out);
   } else if (plain) {
     for (const textchar* p = field.begin; p != field.end; ++p) *out++ = EncodeChar(*p);
   } else {

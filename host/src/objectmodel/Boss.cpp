@@ -11,15 +11,17 @@ Boss* Boss::Create(ClassID classID, IDataBase* db, UID uid) {
   // boss away with the parts made before it.
   Boss* boss = nullptr;
   try {
-    const std::vector<InterfaceBinding> bindings = model.ResolveClass(classID);
-    boss = new Boss(classID, db, uid);
-    boss->fParts.reserve(bindings.size());
-    for (const InterfaceBinding& b : bindings) {
-      const ImplementationFactory* factory = model.FindImplementation(b.implementation);
-      if (!factory || !factory->create) continue;
-      IPMUnknown* impl = factory->create(boss);
+    std::shared_ptr<const ClassLayout> layout = model.LayoutOf(classID);
+    if (!layout) throw std::bad_alloc();
+    const size_t count = layout->Parts().size();
+    static_assert(alignof(Part) <= alignof(Boss), "the parts follow the boss in its block");
+    void* memory = ::operator new(sizeof(Boss) + count * sizeof(Part));
+    boss = new (memory) Boss(classID, db, uid, layout);
+    boss->fParts = reinterpret_cast<Part*>(boss + 1);
+    for (const ClassLayout::PartKind& kind : layout->Parts()) {
+      IPMUnknown* impl = kind.factory->create(boss);
       if (!impl) throw std::bad_alloc();
-      boss->fParts.push_back({b.interfaceID, factory, impl});
+      boss->fParts[boss->fPartCount++] = {kind.interfaceID, kind.factory, impl};
     }
     return boss;
   } catch (const std::bad_alloc&) {
@@ -42,17 +44,17 @@ IPMUnknown* Boss::QueryInterface(PMIID interfaceID) const {
     AddRef();
     return const_cast<Boss*>(this);
   }
-  for (const Part& p : fParts) {
-    if (p.interfaceID == interfaceID) {
-      AddRef();
-      return p.implementation;
-    }
-  }
-  return nullptr;
+  const int32 part = fLayout->PartOf(interfaceID);
+  if (part < 0) return nullptr;
+  AddRef();
+  return fParts[static_cast<size_t>(part)].implementation;
 }
 
 void Boss::Release() const {
-  if (--fRefCount == 0) delete this;
+  if (--fRefCount != 0) return;
+  Boss* boss = const_cast<Boss*>(this);
+  boss->~Boss();
+  ::operator delete(boss);
 }
 
 void Boss::ReplaceImplementation(size_t part, IPMUnknown* implementation) {
@@ -69,6 +71,5 @@ void Boss::DropRetired() {
 Boss::~Boss() {
   DropRetired();
   // Implementations go in the reverse order of their creation.
-  for (auto it = fParts.rbegin(); it != fParts.rend(); ++it)
-    it->factory->destroy(it->implementation);
+  for (size_t i = fPartCount; i-- > 0;) fParts[i].factory->destroy(fParts[i].implementation);
 }

@@ -2,6 +2,7 @@
 // Reference counting is the boss's; every implementation forwards to it.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "IPMUnknown.h"
@@ -19,6 +20,16 @@ class Boss final : public IPMUnknown {
     IPMUnknown* implementation;
   };
 
+  // The parts of a boss, in the order of its class's layout.
+  struct PartRange {
+    const Part* first;
+    const Part* last;
+    const Part* begin() const { return first; }
+    const Part* end() const { return last; }
+    size_t size() const { return static_cast<size_t>(last - first); }
+    const Part& operator[](size_t i) const { return first[i]; }
+  };
+
   // A new boss with one reference, or null when the class is not defined or memory runs out.
   // Implementations whose factory is missing are left out: the boss then lacks those interfaces.
   static Boss* Create(ClassID classID, IDataBase* db = nullptr, UID uid = kInvalidUID);
@@ -32,7 +43,7 @@ class Boss final : public IPMUnknown {
   ClassID GetClass() const { return fClass; }
   IDataBase* GetDataBase() const { return fDataBase; }
   UID GetUID() const { return fUID; }
-  const std::vector<Part>& Parts() const { return fParts; }
+  PartRange Parts() const { return {fParts, fParts + fPartCount}; }
   int32 RefCount() const { return fRefCount; }
 
   // Puts a new implementation in a part's place (undo restores state into fresh objects). The
@@ -44,13 +55,19 @@ class Boss final : public IPMUnknown {
   bool HasRetired() const { return !fRetired.empty(); }
 
  private:
-  Boss(ClassID classID, IDataBase* db, UID uid) : fClass(classID), fDataBase(db), fUID(uid) {}
+  Boss(ClassID classID, IDataBase* db, UID uid, std::shared_ptr<const ClassLayout> layout)
+      : fClass(classID), fDataBase(db), fUID(uid), fLayout(std::move(layout)) {}
   ~Boss() override;
 
   ClassID fClass;
   IDataBase* fDataBase;
   UID fUID;
-  std::vector<Part> fParts;
-  std::vector<Part> fRetired;
   mutable int32 fRefCount = 1;
+  // The parts' kinds and the index of interfaces, shared with the class's other bosses.
+  std::shared_ptr<const ClassLayout> fLayout;
+  // The implementations, in the layout's order, in the same block of memory as the boss itself:
+  // finding an interface reads the boss and nothing else of its own.
+  Part* fParts = nullptr;
+  size_t fPartCount = 0;
+  std::vector<Part> fRetired;
 };

@@ -1,9 +1,23 @@
 #include "ObjectModel.h"
 
 #include <algorithm>
+#include <new>
+
+ClassLayout::ClassLayout(std::vector<PartKind> parts) : fParts(std::move(parts)) {
+  size_t size = 4;
+  while (size < 2 * fParts.size()) size *= 2;
+  fSlots.resize(size);
+  for (size_t bits = size; bits > 1; bits /= 2) --fShift;
+  for (size_t part = 0; part < fParts.size(); ++part) {
+    size_t i = Slot(fParts[part].interfaceID);
+    while (fSlots[i].part >= 0) i = (i + 1) & (size - 1);
+    fSlots[i] = {fParts[part].interfaceID, static_cast<int32>(part)};
+  }
+}
 
 bool ObjectModel::RegisterImplementation(const ImplementationFactory& factory) {
   if (!fImplementations.emplace(factory.id, factory).second) return false;
+  fLayouts.clear();
   fRegistrationOrder.push_back(factory.id);
   return true;
 }
@@ -25,6 +39,7 @@ bool ObjectModel::DefineClass(ClassID id, ClassID parent, std::vector<InterfaceB
                               PluginID owner) {
   ClassDefinition& def = fClasses[id];
   if (def.defined) return false;
+  fLayouts.clear();
   def.defined = true;
   def.owner = owner;
   def.parent = parent;
@@ -33,6 +48,7 @@ bool ObjectModel::DefineClass(ClassID id, ClassID parent, std::vector<InterfaceB
 }
 
 void ObjectModel::AddIn(ClassID id, std::vector<InterfaceBinding> bindings, PluginID owner) {
+  fLayouts.clear();
   auto& addIns = fClasses[id].addIns;
   for (const InterfaceBinding& b : bindings) addIns.push_back({b, owner});
 }
@@ -69,7 +85,26 @@ std::vector<InterfaceBinding> ObjectModel::ResolveClass(ClassID id) const {
   return result;
 }
 
+std::shared_ptr<const ClassLayout> ObjectModel::LayoutOf(ClassID id) const {
+  if (!IsClassDefined(id)) return nullptr;
+  auto known = fLayouts.find(id);
+  if (known != fLayouts.end()) return known->second;
+  try {
+    std::vector<ClassLayout::PartKind> parts;
+    for (const InterfaceBinding& b : ResolveClass(id)) {
+      const ImplementationFactory* factory = FindImplementation(b.implementation);
+      if (factory && factory->create) parts.push_back({b.interfaceID, factory});
+    }
+    auto layout = std::make_shared<const ClassLayout>(std::move(parts));
+    fLayouts.emplace(id, layout);
+    return layout;
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
 void ObjectModel::ForgetPlugin(PluginID plugin) {
+  fLayouts.clear();
   for (auto it = fImplementations.begin(); it != fImplementations.end();) {
     it = it->second.plugin == plugin ? fImplementations.erase(it) : std::next(it);
   }

@@ -6,6 +6,7 @@
 // plug-in it came from, so that unloading a plug-in takes all of it away.
 #pragma once
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -27,6 +28,39 @@ struct InterfaceBinding {
   ImplementationID implementation;
 };
 
+// The parts every boss of a class is made of, resolved once: each interface with the factory of
+// its implementation (those whose factory is missing left out), and an index from interface to
+// part that every boss of the class shares, so that finding an interface of a boss reads memory
+// that the whole walk of a document keeps in cache.
+class ClassLayout {
+ public:
+  struct PartKind {
+    PMIID interfaceID;
+    const ImplementationFactory* factory;
+  };
+  explicit ClassLayout(std::vector<PartKind> parts);
+
+  const std::vector<PartKind>& Parts() const { return fParts; }
+  // The index of the part that implements the interface, -1 when none does.
+  int32 PartOf(PMIID interfaceID) const {
+    for (size_t i = Slot(interfaceID);; i = (i + 1) & (fSlots.size() - 1)) {
+      if (fSlots[i].part < 0 || fSlots[i].interfaceID == interfaceID) return fSlots[i].part;
+    }
+  }
+
+ private:
+  size_t Slot(PMIID interfaceID) const {
+    return (static_cast<uint32>(interfaceID) * 0x9E3779B1u) >> fShift;
+  }
+  struct IndexSlot {
+    PMIID interfaceID = 0;
+    int32 part = -1;  // -1 for a free slot
+  };
+  std::vector<PartKind> fParts;
+  std::vector<IndexSlot> fSlots;  // a power of two, at most half used
+  int fShift = 32;
+};
+
 // Each host keeps one (Host::Model()).
 class ObjectModel {
  public:
@@ -45,6 +79,9 @@ class ObjectModel {
   bool IsClassDefined(ClassID id) const;
   // The interfaces of a class in binding order: parent's first, then its own, then add-ins.
   std::vector<InterfaceBinding> ResolveClass(ClassID id) const;
+  // The layout of the class's bosses as the model stands; null when the class is not defined or
+  // memory runs out. A boss keeps the layout it was made with when the model changes later.
+  std::shared_ptr<const ClassLayout> LayoutOf(ClassID id) const;
 
   // Forgets every implementation, class and add-in of one plug-in (when its module is unloaded).
   void ForgetPlugin(PluginID plugin);
@@ -64,4 +101,6 @@ class ObjectModel {
   std::unordered_map<ImplementationID, ImplementationFactory> fImplementations;
   std::vector<ImplementationID> fRegistrationOrder;
   std::unordered_map<ClassID, ClassDefinition> fClasses;
+  // Layouts made since the model last changed.
+  mutable std::unordered_map<ClassID, std::shared_ptr<const ClassLayout>> fLayouts;
 };

@@ -22,8 +22,8 @@ class LabelLines {
     for (size_t i = hash & (fSlots.size() - 1);; i = (i + 1) & (fSlots.size() - 1)) {
       Slot& slot = fSlots[i];
       if (slot.label == 0) {
-        fLabels.push_back({static_cast<uint32>(fBytes.size()), static_cast<uint32>(label.size()),
-                           line});
+        fLabels.push_back(
+            {static_cast<uint32>(fBytes.size()), static_cast<uint32>(label.size()), line});
         fBytes.append(label);
         slot = {hash, static_cast<uint32>(fLabels.size())};
         if (fLabels.size() * 4 > fSlots.size() * 3) Grow();

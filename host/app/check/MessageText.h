@@ -18,6 +18,7 @@ class MessageText {
     return *this += text;
   }
   MessageText& operator+=(std::string_view text) {
+    if (text.empty()) return *this;  // an empty text may have no bytes to copy from
     std::memcpy(Room(text.size()), text.data(), text.size());
     fSize += text.size();
     return *this;

@@ -44,6 +44,7 @@ class OutputBuffer {
   // A text larger than the buffer is written out at once.
   void WriteThrough(std::string_view text);
   void AppendPiece(std::string_view text) {
+    if (text.empty()) return;  // an empty text may have no bytes to copy from
     if (text.size() > kCapacity) return WriteThrough(text);
     std::memcpy(Room(text.size()), text.data(), text.size());
     fUsed += text.size();

@@ -37,6 +37,12 @@ class HOST_API TextIterator {
   }
   int32 Position() const { return fPosition; }
 
+  // Appends the characters up to the end's position to the text and leaves the iterator there,
+  // exactly as
+  //   for (; *this < end; ++*this) out.AppendUTF32TextChar(**this);
+  // does, but copying the units of a piece at once where they hold no surrogate.
+  void AppendUpTo(const TextIterator& end, UnicodeSavvyString& out);
+
   bool operator==(const TextIterator& o) const { return fPosition == o.fPosition; }
   bool operator!=(const TextIterator& o) const { return fPosition != o.fPosition; }
   bool operator<(const TextIterator& o) const { return fPosition < o.fPosition; }

@@ -1,5 +1,7 @@
 #include "TextIterator.h"
 
+#include <algorithm>
+
 namespace {
 
 // Units read from the model at once: a data frame's story is a few of them.
@@ -37,4 +39,24 @@ textchar TextIterator::ReadPiece(int32 position) const {
   fPieceStart = position;
   fModel->CopyRange(position, kPieceLength, fPiece);
   return fPiece[0];
+}
+
+void TextIterator::AppendUpTo(const TextIterator& end, UnicodeSavvyString& out) {
+  std::u16string& units = out.GetUTF16Mutable();
+  while (fPosition < end.fPosition) {
+    UnitAt(fPosition);  // makes the piece that holds the position current
+    const int32 inPiece = fPosition - fPieceStart;
+    const int32 held =
+        inPiece >= 0 && inPiece < fPiece.CharCount() ? fPiece.CharCount() - inPiece : 0;
+    const int32 count = std::min(held, end.fPosition - fPosition);
+    const textchar* at = fPiece.GetUTF16().data() + (held > 0 ? inPiece : 0);
+    int32 run = 0;
+    while (run < count && (at[run] & 0xF800) != 0xD800) ++run;
+    units.append(at, static_cast<size_t>(run));
+    fPosition += run;
+    if (run == count && held > 0) continue;
+    // A surrogate, or a position outside the text: one character, as the loop reads it.
+    out.AppendUTF32TextChar(**this);
+    ++*this;
+  }
 }

@@ -16,9 +16,7 @@ void ReadFrameStoryText(const UIDRef& frame, PMString& text, int32 start, int32 
   const int32 to =
       count > 0 ? static_cast<int32>(std::min<int64>(int64{from} + count, last)) : last;
 
-  // Each character goes straight into the text, which holds no other.
+  // The characters go straight into the text, which holds no other.
   text.GetUTF16Mutable().reserve(static_cast<size_t>(std::max(to - from, 0)));
-  for (TextIterator it(story, from), end(story, to); it < end; ++it) {
-    text.AppendUTF32TextChar(*it);
-  }
+  TextIterator(story, from).AppendUpTo(TextIterator(story, to), text);
 }

@@ -107,6 +107,28 @@ TEST_F(TextTest, TheIteratorJoinsSurrogatePairsAndPassesLoneSurrogatesOn) {
   WideString read;
   for (TextIterator it(story, 0), end(story, 6); it < end; ++it) read.AppendUTF32TextChar(*it);
   EXPECT_EQ(read.GetUTF16(), (std::u16string{u'a', 0xD83D, 0xDE00, 0xFFFD, u'b', 0xFFFD}));
+
+  // AppendUpTo reads every range as that loop does, here and in a story whose pair straddles the
+  // iterator's pieces of 256 units, and stops where the loop stops.
+  std::u16string longText(300, u'x');
+  longText[255] = 0xD83D, longText[256] = 0xDE00, longText[280] = 0xDC00;
+  InterfacePtr<ITextModel> longStory =
+      Story(LayoutCommands::NewFrame(Ref(Page(0)), PMRect(0, 0, 1, 1), PMString("L"), kTrue,
+                                     WideString(longText))
+                .GetUID());
+  for (ITextModel* model : {story.get(), longStory.get()}) {
+    const int32 length = model->TotalLength();
+    for (int32 from = 0; from <= length + 1; from += from < 8 || from > 250 ? 1 : 17) {
+      for (int32 to = from; to <= length + 1; to += to < 8 || to > 250 ? 1 : 13) {
+        WideString byLoop, byPiece;
+        TextIterator loop(model, from), bulk(model, from), end(model, to);
+        for (; loop < end; ++loop) byLoop.AppendUTF32TextChar(*loop);
+        bulk.AppendUpTo(end, byPiece);
+        EXPECT_EQ(byPiece.GetUTF16(), byLoop.GetUTF16()) << from << " to " << to;
+        EXPECT_EQ(bulk.Position(), loop.Position()) << from << " to " << to;
+      }
+    }
+  }
 }
 
 }  // namespace

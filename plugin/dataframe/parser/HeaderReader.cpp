@@ -92,21 +92,23 @@ void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameSc
   scopeSearch.SetResult();
 
   // The first name=" not preceded by "_", so that match_name="true" is never read as a name.
-  const PMString opener(kDataFrameNameOpener);
+  static const PMString opener(kDataFrameNameOpener);
   int32 at = text.IndexOfString(opener);
   while (at > 0 && text[at - 1] == '_') at = text.IndexOfString(opener, at + 1);
   if (at < 0) return;
   int32 valueStart = at + opener.CharCount();
   int32 closingQuote = text.IndexOfWChar('"', valueStart);
-  int32 headerEnd = text.IndexOfString(PMString(kDataFrameHeaderCloser));
+  static const PMString closer(kDataFrameHeaderCloser);
+  int32 headerEnd = text.IndexOfString(closer);
   if (closingQuote >= 0 && closingQuote < headerEnd) {
     name = text.Substring(valueStart, closingQuote - valueStart);
   }
 }
 
 int32 DataFrameBodyStart(const PMString& text) {
-  const PMString closer(kDataFrameHeaderCloser);
-  int32 opener = text.IndexOfString(PMString(kDataFrameHeaderOpener));
+  static const PMString closer(kDataFrameHeaderCloser);
+  static const PMString openerText(kDataFrameHeaderOpener);
+  int32 opener = text.IndexOfString(openerText);
   int32 headerEnd = opener < 0 ? -1 : text.IndexOfString(closer, opener);
   return headerEnd < 0 ? 0 : headerEnd + closer.CharCount();
 }

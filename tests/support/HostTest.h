@@ -14,9 +14,10 @@ class HostTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(fHost.Session().Start()); }
   void TearDown() override {
     fFaults.blocks.FailAllocation(0);
-    fHost.Session().End();
+    EndHost();
     EXPECT_EQ(fFaults.blocks.LiveBlocks(), 0u) << "memory blocks leaked";
   }
+  virtual void EndHost() { fHost.Session().End(); }
 
   Host& TheHost() { return fHost; }
   MemEnv& Files() { return fFiles; }

@@ -27,20 +27,14 @@ const std::string& ModuleResources() {
 
 void PlugInHostTest::SetUp() {
   const std::string& resources = ModuleResources();
-  ASSERT_TRUE(WriteFileAtomically(fFiles, kResourceFile,
+  ASSERT_TRUE(WriteFileAtomically(Files(), kResourceFile,
                                   reinterpret_cast<const uint8*>(resources.data()),
                                   resources.size(), nullptr));
   ASSERT_TRUE(StartHost());
 }
 
-void PlugInHostTest::TearDown() {
-  fFaults.blocks.FailAllocation(0);
-  fHost.Quit();
-  EXPECT_EQ(fFaults.blocks.LiveBlocks(), 0u) << "memory blocks leaked";
-}
-
 bool PlugInHostTest::StartHost(const std::string& appFolder, const std::string& roamingFolder) {
-  return fHost.StartWith({"", appFolder, roamingFolder}, [this] {
-    return fHost.PlugIns().AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(kResourceFile));
+  return TheHost().StartWith({"", appFolder, roamingFolder}, [this] {
+    return TheHost().PlugIns().AdoptLinkedPlugIn(GetPlugIn(), IDFile::FromUTF8(kResourceFile));
   });
 }

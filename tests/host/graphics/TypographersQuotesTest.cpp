@@ -1,11 +1,10 @@
-// Typographer's quotes: the rule for straight double quotes, and the workspace's text option and
-// its command (the insert command's use of it runs end to end in quotes.vts).
+// Typographer's quotes: the rule for straight double quotes, and the command of the workspace's
+// text option (the option, its undo step and the insert command's use of it run end to end in
+// quotes.vts).
 #include "CmdUtils.h"
-#include "IBoolData.h"
 #include "ITextOptions.h"
 #include "IUIDData.h"
 #include "LookFixture.h"
-#include "persist/DocumentFile.h"
 #include "textoptions/TypographicQuotes.h"
 
 namespace {
@@ -42,38 +41,7 @@ TEST(TypographicQuotesRules, OpeningAfterStartBlankLineBreakOrEqualsClosingElsew
   }
 }
 
-class TypographersQuotesTest : public LookFixture {
- protected:
-  InterfacePtr<ITextOptions> Options(IDataBase* db) const {
-    InterfacePtr<IDocument> document(db, db->GetRootUID(), IID_IDOCUMENT);
-    return InterfacePtr<ITextOptions>(document->GetWorkspaceRef(), ITextOptions::kDefaultIID);
-  }
-  ErrorCode SetQuotes(bool16 on) {
-    InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kSetTypographersQuotesCmdBoss));
-    InterfacePtr<IUIDData> target(command.get(), IUIDData::kDefaultIID);
-    InterfacePtr<IBoolData> value(command.get(), IBoolData::kDefaultIID);
-    InterfacePtr<IPMUnknown> workspace(Workspace(), IID_IPERSISTENTITEM);
-    target->Set(workspace);
-    value->Set(on);
-    return CmdUtils::ProcessCommand(command);
-  }
-};
-
-TEST_F(TypographersQuotesTest, OnInANewDocumentAndSetByAnUndoableCommand) {
-  EXPECT_TRUE(Options(DB())->GetTypographersQuotes());
-  ASSERT_EQ(SetQuotes(kFalse), kSuccess);
-  EXPECT_FALSE(Options(DB())->GetTypographersQuotes());
-  EXPECT_EQ(Doc().GetUndoName(), PMString("Typographer's Quotes"));
-
-  const std::vector<uint8> bytes = DocumentFile::Write(Doc());
-  std::string error;
-  auto read = DocumentFile::Read(bytes.data(), bytes.size(), &error);
-  ASSERT_TRUE(read) << error;
-  EXPECT_FALSE(Options(read.get())->GetTypographersQuotes());
-
-  ASSERT_TRUE(Doc().Undo());
-  EXPECT_TRUE(Options(DB())->GetTypographersQuotes());
-}
+using TypographersQuotesTest = LookFixture;
 
 TEST_F(TypographersQuotesTest, TheCommandNeedsAWorkspaceWithTextOptions) {
   InterfacePtr<ICommand> command(CmdUtils::CreateCommand(kSetTypographersQuotesCmdBoss));

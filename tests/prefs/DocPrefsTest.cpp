@@ -9,7 +9,7 @@ namespace {
 class DocPrefsTest : public TagDataDocumentTest {
  protected:
   InterfacePtr<IVantelleDocPrefs> Prefs() const {
-    InterfacePtr<IDocument> document(Db(), Db()->GetRootUID(), IID_IDOCUMENT);
+    InterfacePtr<IDocument> document(DB(), DB()->GetRootUID(), IID_IDOCUMENT);
     return InterfacePtr<IVantelleDocPrefs>(document->GetWorkspaceRef());
   }
   std::string StoredHex() const {
@@ -63,19 +63,19 @@ TEST_F(DocPrefsTest, TagDataIsACopyStoredWithItsSize) {
 TEST_F(DocPrefsTest, ChangesAreUndoableEqualValuesChangeNothingAndASaveKeepsThem) {
   Prefs()->SetOption1(0);
   Prefs()->SetOption2(1);
-  EXPECT_FALSE(Document().CanUndo());
-  EXPECT_FALSE(Document().IsModified());
+  EXPECT_FALSE(Doc().CanUndo());
+  EXPECT_FALSE(Doc().IsModified());
 
   Prefs()->SetOption2(7);
-  EXPECT_TRUE(Document().IsModified());
+  EXPECT_TRUE(Doc().IsModified());
   MemBlock list = BlockFromHex(ListHex({{0x41414141, "0102"}}));
   Prefs()->SetTagData(list);
-  ASSERT_TRUE(Document().Undo());
+  ASSERT_TRUE(Doc().Undo());
   EXPECT_EQ(Prefs()->GetOption2(), 7);
   EXPECT_EQ(TagDataHex(), "null");
-  ASSERT_TRUE(Document().Undo());
+  ASSERT_TRUE(Doc().Undo());
   EXPECT_EQ(Prefs()->GetOption2(), 1);
-  EXPECT_FALSE(Document().IsModified());
+  EXPECT_FALSE(Doc().IsModified());
 
   Prefs()->SetOption1(3);
   Prefs()->SetOption2(0);

@@ -15,20 +15,9 @@ namespace {
 class ScriptingTest : public TagDataDocumentTest {
  protected:
   ScriptOutcome Run(const std::string& source, const ScriptLimits& limits = ScriptLimits()) {
-    std::vector<ScriptDocument> documents = {{&Document(), ""}};
+    std::vector<ScriptDocument> documents = {{&Doc(), ""}};
     return ScriptManager::OfSession()->Run("folder/test.js", source, documents, limits,
                                            [this](const std::string& line) { fPrinted += line; });
-  }
-  // The names of the steps undo takes back, newest first, undoing them all.
-  std::vector<std::string> UndoAll() {
-    std::vector<std::string> names;
-    while (Document().CanUndo()) {
-      PMString name = Document().GetUndoName();
-      name.Translate();
-      names.push_back(name.GetUTF8String());
-      Document().Undo();
-    }
-    return names;
   }
   std::string NameOf(const UIDRef& item) {
     InterfacePtr<IPageItemName> name(item, IID_IPAGEITEMNAME);
@@ -86,7 +75,7 @@ TEST_F(ScriptingTest, ARunIsOneUndoStepWhenItCompletesAndNoneWhenItStops) {
   EXPECT_FALSE(Run(std::string(changes) + "null.x;").completed);
   EXPECT_EQ(NameOf(item), "A");
   EXPECT_EQ(ListHexOf(item), "null");
-  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_FALSE(Doc().CanUndo());
 
   EXPECT_TRUE(Run(changes).completed);
   EXPECT_EQ(fPrinted, "BB");
@@ -116,7 +105,7 @@ TEST_F(ScriptingTest, APutDuringWhichMemoryRunsOutChangesNothingEvenWhenCaught) 
     EXPECT_EQ(fPrinted, "RangeError: the host ran out of memory") << nth;
     EXPECT_EQ(ListHexOf(item), "null") << nth;
     EXPECT_EQ(adornments(), 0) << nth;
-    EXPECT_FALSE(Document().CanUndo()) << nth;
+    EXPECT_FALSE(Doc().CanUndo()) << nth;
   }
   EXPECT_EQ(fPrinted, "done");
   EXPECT_EQ(adornments(), 2);

@@ -19,7 +19,7 @@ class AssignDataFrameTest : public AssignFixture {
  protected:
   void SetUp() override {
     AssignFixture::SetUp();
-    fFrame = TextFrame(Page(0), "old entries");
+    fFrame = TextFrame(Page(0), "frame", "old entries");
     Doc().ClearHistory();
   }
   void ExpectUnassigned() {
@@ -80,7 +80,7 @@ TEST_F(AssignDataFrameTest, LookOfUnusualTypesDocumentsAndItems) {
             "adornments=182905,182906");
 
   const UID graphic = GraphicFrame(Page(0));
-  const UID group = Group({TextFrame(Page(0), "member text")});
+  const UID group = Group({TextFrame(Page(0), "frame", "member text")});
   for (UID item : {graphic, group}) {
     EXPECT_EQ(Assign(item, kDataFrameTypeLabels, kDataFrameScopePage, "G", ""), kSuccess);
     EXPECT_EQ(MarkerOf(item), "G");
@@ -106,7 +106,7 @@ TEST_F(AssignDataFrameTest, AFailedMarkerWriteChangesNothing) {
   EXPECT_EQ(Assign(fFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F", ""), kFailure);
   Memory()->FailAllocation(0);
   EXPECT_FALSE(Doc().CanUndo());
-  EXPECT_EQ(SwatchUID("QRV Vantelle Labels"), kInvalidUID);
+  EXPECT_EQ(FindSwatch("QRV Vantelle Labels"), kInvalidUID);
   ExpectUnassigned();
 }
 

@@ -7,16 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "IDocument.h"
 #include "IGraphicAttributes.h"
 #include "IPageItemAdornmentList.h"
 #include "ISwatch.h"
 #include "ISwatchList.h"
-#include "ISwatchUtils.h"
-#include "ITextModel.h"
 #include "ITextOptions.h"
 #include "IVantelleFrameTagData.h"
-#include "UtilsBoss.h"
 #include "dataframe/lookup/CatalogueFixture.h"
 #include "dataframe/lookup/FrameStoryText.h"
 #include "tagdata/AssignDataFrame.h"
@@ -25,8 +21,6 @@
 
 class AssignFixture : public CatalogueFixture {
  protected:
-  Database& Doc() const { return *fDB; }
-
   // "fill=NAME/TINT stroke=NAME/TINT/WEIGHT class=HEX switch=N nonprinting=N opacity=N
   // adornments=HEX,HEX", a swatch as - when none is set.
   std::string LookOf(UID item) const {
@@ -47,12 +41,6 @@ class AssignFixture : public CatalogueFixture {
   std::string SwatchName(UID uid) const {
     InterfacePtr<ISwatch> swatch(DB(), uid, IID_ISWATCH);
     return swatch ? swatch->GetName().GetUTF8String() : "-";
-  }
-
-  UID SwatchUID(const char* name) const {
-    InterfacePtr<ISwatchUtils> swatches(
-        static_cast<ISwatchUtils*>(UtilsBoss::QueryUtils(ISwatchUtils::kDefaultIID)));
-    return swatches->FindSwatch(PMString(name), DB());
   }
 
   // The story without its final character.
@@ -92,29 +80,15 @@ class AssignFixture : public CatalogueFixture {
   }
 
   InterfacePtr<ITextOptions> TextOptions() const {
-    InterfacePtr<IDocument> document(DB(), DB()->GetRootUID(), IID_IDOCUMENT);
-    return InterfacePtr<ITextOptions>(document->GetWorkspaceRef(), ITextOptions::kDefaultIID);
+    return InterfacePtr<ITextOptions>(Workspace(), ITextOptions::kDefaultIID);
   }
   // Takes the named swatch out of the document's list, as a user deleting it would.
   void RemoveSwatch(const char* name) const {
-    InterfacePtr<IDocument> document(DB(), DB()->GetRootUID(), IID_IDOCUMENT);
-    InterfacePtr<ISwatchList> list(document->GetWorkspaceRef(), IID_ISWATCHLIST);
+    InterfacePtr<ISwatchList> list(Workspace(), IID_ISWATCHLIST);
     for (int32 i = 0; i < list->GetSwatchCount(); ++i) {
       InterfacePtr<ISwatch> swatch(DB(), list->GetNthSwatchUID(i), IID_ISWATCH);
       if (swatch->GetName() == PMString(name)) return list->RemoveSwatch(list->GetNthSwatchUID(i));
     }
-  }
-
-  // The names of the undo steps, newest first, undoing each.
-  std::vector<std::string> UndoAll() const {
-    std::vector<std::string> names;
-    while (Doc().CanUndo()) {
-      PMString name = Doc().GetUndoName();
-      name.Translate();
-      names.push_back(name.GetUTF8String());
-      EXPECT_TRUE(Doc().Undo());
-    }
-    return names;
   }
 
   // Assigns with slug position 0.

@@ -14,8 +14,8 @@ TEST_F(ClearDataFrameTest, ItemsBecomePlainAndEmpty) {
   const UID dataFrame = TextFrame(Page(0));
   ASSERT_EQ(Assign(dataFrame, kDataFrameTypeLabels, kDataFrameScopePage, "F", "Prices"), kSuccess);
   ASSERT_TRUE(WriteTagRecord(Ref(dataFrame), kTagRecordSourceItem, 0x5A5A5A5A, NewMemBlock(2), 2));
-  const UID plain = TextFrame(Page(0), "some text");
-  const UID member = TextFrame(Page(0), "member text");
+  const UID plain = TextFrame(Page(0), "frame", "some text");
+  const UID member = TextFrame(Page(0), "frame", "member text");
   const UID group = Group({member});
   ASSERT_EQ(Assign(group, kDataFrameTypePellow, kDataFrameScopePage, "G", ""), kSuccess);
   const UID noNone = TextFrame(Page(0));

@@ -89,10 +89,10 @@ TEST_F(FrameTagDataTest, PersistentSettersRecordOnlyRealChanges) {
     const UIDRef frame = NewFrame(c.name);
     InterfacePtr<IVantelleFrameTagData> data = TagData(frame);
     if (c.prepare) c.prepare(data);
-    Document().ClearHistory();
+    Doc().ClearHistory();
     c.act(data);
-    EXPECT_EQ(Document().CanUndo() != kFalse, c.recorded);
-    EXPECT_EQ(Document().IsModified() != kFalse, c.recorded);
+    EXPECT_EQ(Doc().CanUndo() != kFalse, c.recorded);
+    EXPECT_EQ(Doc().IsModified() != kFalse, c.recorded);
   }
 }
 

@@ -49,7 +49,7 @@ class SetDataCmdTest : public TagDataDocumentTest {
     EXPECT_TRUE(command && data);
     data->SetAll(key1, PMString("k2"), PMString("k3"), PMString("k4"), number,
                  list.empty() ? nullptr : BlockFromHex(list));
-    UIDList itemList(Db());
+    UIDList itemList(DB());
     for (const UIDRef& item : items) itemList.Append(item.GetUID());
     command->SetItemList(itemList);
     if (commandOut) *commandOut = command.get();
@@ -62,7 +62,7 @@ class SetDataCmdTest : public TagDataDocumentTest {
   InterfacePtr<ISubject> DocumentWideSubject() {
     InterfacePtr<IBroadcastUtils> utils(
         static_cast<IBroadcastUtils*>(UtilsBoss::QueryUtils(IBroadcastUtils::kDefaultIID)));
-    return InterfacePtr<ISubject>(utils->QueryBroadcastSubject(Db()));
+    return InterfacePtr<ISubject>(utils->QueryBroadcastSubject(DB()));
   }
 };
 
@@ -98,11 +98,11 @@ TEST_F(SetDataCmdTest, EveryItemGetsItsOwnCopyAndTheFirstIsAnnounced) {
 TEST_F(SetDataCmdTest, ItemsWithoutTagDataAreSkipped) {
   EXPECT_EQ(Run({}, PMString("a"), 1, kList), kFailure);
   EXPECT_EQ(ErrorUtils::PMGetGlobalErrorCode(), kFailure);
-  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_FALSE(Doc().CanUndo());
 
   const UIDRef frame = NewFrame("f");
-  InterfacePtr<IPageList> pages(Db(), Db()->GetRootUID(), IID_IPAGELIST);
-  const UIDRef page(Db(), pages->GetNthPageUID(0));
+  InterfacePtr<IPageList> pages(DB(), DB()->GetRootUID(), IID_IPAGELIST);
+  const UIDRef page(DB(), pages->GetNthPageUID(0));
   TagDataListener hears(DocumentWideSubject());
   EXPECT_EQ(Run({page, frame}, PMString("a"), 1, kList), kSuccess);
   EXPECT_EQ(ListHexOf(frame), kList);
@@ -115,13 +115,13 @@ TEST_F(SetDataCmdTest, AListCopyThatCannotBeMadeFailsTheCommandWhole) {
   const UIDRef first = NewFrame("first");
   const UIDRef second = NewFrame("second");
   ASSERT_EQ(Run({first, second}, PMString("a"), 5, kList), kSuccess);
-  Document().ClearHistory();
+  Doc().ClearHistory();
   ASSERT_EQ(Run({first, second}, PMString("b"), 6, kList, nullptr, 1), kOutOfMemoryError);
   for (const UIDRef& item : {first, second}) {
     EXPECT_EQ(ListHexOf(item), kList);
     EXPECT_EQ(TagData(item)->GetTagNumber(), 5);
   }
-  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_FALSE(Doc().CanUndo());
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ constexpr uint32 kB = 0x42424242;
 
 class TagRecordSourceTest : public TagDataDocumentTest {
  protected:
-  UIDRef DocumentRef() const { return UIDRef(Db(), Db()->GetRootUID()); }
+  UIDRef DocumentRef() const { return UIDRef(DB(), DB()->GetRootUID()); }
   // Writes the hex bytes under the key; the block passes to the write.
   bool16 Write(const UIDRef& target, int32 source, uint32 key, const char* hex) {
     MemBlock data = hex ? BlockFromHex(hex) : nullptr;
@@ -45,13 +45,13 @@ TEST_F(TagRecordSourceTest, ItemWritesEditTheListAsTheStoreDoes) {
 
   // Deleting a key that is absent still runs the command, which hands the item an equal list:
   // the document is not changed and no undo step is made.
-  Document().ClearHistory();
+  Doc().ClearHistory();
   const void* held = TagData(frame)->GetRecordList();
   ASSERT_TRUE(Write(frame, kTagRecordSourceItem, 0x43434343, nullptr));
   EXPECT_NE(TagData(frame)->GetRecordList(), held);
   EXPECT_EQ(ListHexOf(frame), ListHex({{kB, "02"}, {kA, "0303"}}));
-  EXPECT_FALSE(Document().CanUndo());
-  EXPECT_FALSE(Document().IsModified());
+  EXPECT_FALSE(Doc().CanUndo());
+  EXPECT_FALSE(Doc().IsModified());
 
   ASSERT_TRUE(Write(frame, kTagRecordSourceItem, kB, nullptr));
   EXPECT_EQ(ListHexOf(frame), ListHex({{kA, "0303"}}));
@@ -75,8 +75,8 @@ TEST_F(TagRecordSourceTest, InvalidItemListOrACopyThatCannotBeMadeReadsAbsent) {
 // the block the caller's.
 TEST_F(TagRecordSourceTest, FailedWritesAndOtherSourcesTouchNothing) {
   const UIDRef frame = NewFrame("f");
-  InterfacePtr<IPageList> pages(Db(), Db()->GetRootUID(), IID_IPAGELIST);
-  const UIDRef page(Db(), pages->GetNthPageUID(0));
+  InterfacePtr<IPageList> pages(DB(), DB()->GetRootUID(), IID_IPAGELIST);
+  const UIDRef page(DB(), pages->GetNthPageUID(0));
   const uint64 live = Memory()->LiveBlocks();
   EXPECT_FALSE(Write(page, kTagRecordSourceItem, kA, "01")) << "a page has no tag data";
   EXPECT_FALSE(Write(frame, kTagRecordSourceDocument, kA, "01")) << "a frame is no document";
@@ -102,24 +102,24 @@ TEST_F(TagRecordSourceTest, FailedWritesAndOtherSourcesTouchNothing) {
 TEST_F(TagRecordSourceTest, DocumentListLivesInTheDocumentPreferences) {
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "absent");
   ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kA, "0A0B"));
-  Document().ClearHistory();
+  Doc().ClearHistory();
   const uint64 live = Memory()->LiveBlocks();
   MemBlock data = BlockFromHex("0C");
   Memory()->FailAllocation(2);  // the list's copy succeeds, the grown list does not
   EXPECT_FALSE(WriteTagRecord(DocumentRef(), kTagRecordSourceDocument, kB, data, 1));
-  EXPECT_FALSE(Document().CanUndo());
+  EXPECT_FALSE(Doc().CanUndo());
   EXPECT_EQ(Memory()->LiveBlocks(), live);
 
   ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kB, "0C"));
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "0A0B");
-  EXPECT_TRUE(Document().IsModified());
+  EXPECT_TRUE(Doc().IsModified());
   InterfacePtr<IDocument> document(DocumentRef());
   InterfacePtr<IVantelleDocPrefs> prefs(document->GetWorkspaceRef());
   MemBlock list = static_cast<MemBlock>(prefs->GetTagData());
   EXPECT_EQ(HexOfBlock(list), ListHex({{kA, "0A0B"}, {kB, "0C"}}));
   FreeMemBlock(list);
 
-  ASSERT_TRUE(Document().Undo());
+  ASSERT_TRUE(Doc().Undo());
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kB), "absent");
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "0A0B");
 }

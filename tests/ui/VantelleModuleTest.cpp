@@ -87,10 +87,10 @@ TEST_F(VantelleModuleTest, SelectorsWithoutAFlowAnswerMinus1018AndTouchNothing) 
 }
 
 TEST_F(VantelleModuleTest, DescribeWritesFlagIDAndDisplayNamesIntoTheCallersBuffers) {
-  const UID frame =
-      TextFrame(Page(0), "<dataframe type=\"mfgindex\" scope=\"spread\" name=\"Makers\"/>\rAcme");
+  const UID frame = TextFrame(
+      Page(0), "frame", "<dataframe type=\"mfgindex\" scope=\"spread\" name=\"Makers\"/>\rAcme");
   Mark(frame, "ID-\xC3\xA9");
-  const UID unnamed = TextFrame(Page(0), "<dataframe type=\"auxkeys\" scope=\"global\"/>");
+  const UID unnamed = TextFrame(Page(0), "frame", "<dataframe type=\"auxkeys\" scope=\"global\"/>");
   Mark(unnamed, "");
 
   const struct {
@@ -189,7 +189,7 @@ TEST_F(VantelleModuleTest, ReadDataFramesHandsTheCallerABlockToFreeOrClearsTheOu
 // dialog); a target that keeps no tag data (a page) fails the marker write, and 1354 and 1351
 // answer 1.
 TEST_F(VantelleModuleTest, AssignAndClearRefuseMissingArgumentsAndTargetsWithoutTagData) {
-  const UID frame = TextFrame(Page(0), "text");
+  const UID frame = TextFrame(Page(0), "frame", "text");
   Doc().ClearHistory();
   UIDRef target = Ref(frame);
   PMString frameID("F"), name;

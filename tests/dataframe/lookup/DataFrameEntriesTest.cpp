@@ -23,9 +23,9 @@ TEST_F(DataFrameEntriesTest, TheBodiesOfAllBucketsAreParsedAsOneText) {
 }
 
 TEST_F(DataFrameEntriesTest, ATextWithoutHeaderGivesAllOfItsLinesAndAClosedHeaderNone) {
-  const UID bare = TextFrame(Page(0), "type=\"labels\" scope=\"document\"\rA:1");
+  const UID bare = TextFrame(Page(0), "frame", "type=\"labels\" scope=\"document\"\rA:1");
   Mark(bare);
-  Mark(TextFrame(Page(1), "<dataframe type=\"labels\" scope=\"document\"/>"));
+  Mark(TextFrame(Page(1), "frame", "<dataframe type=\"labels\" scope=\"document\"/>"));
   EXPECT_EQ(Entries(TextFrame(Page(1))), "type=\"labels\" scope=\"document\"=Missing Value A=1");
 }
 

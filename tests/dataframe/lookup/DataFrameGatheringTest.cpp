@@ -98,7 +98,7 @@ TEST_F(DataFrameGatheringTest, OnlyMarkedFramesOfTheTypeAndOfPageSpreadOrDocumen
   };
   UIDList typed(DB());
   for (const auto& c : cases) {
-    const UID frame = TextFrame(Page(0), c.text);
+    const UID frame = TextFrame(Page(0), "frame", c.text);
     if (c.marked) Mark(frame);
     if (c.marked && c.text == cases[1].text) typed.Append(frame);
     const Buckets b = Gather(target);
@@ -112,7 +112,7 @@ TEST_F(DataFrameGatheringTest, OnlyMarkedFramesOfTheTypeAndOfPageSpreadOrDocumen
 
 TEST_F(DataFrameGatheringTest, AFrameWithoutATypeAnswersOnlyARequestForTheUnknownType) {
   const UID target = TextFrame(Page(0));
-  const UID untyped = TextFrame(Page(0), "<dataframe scope=\"page\"/>\ra:1");
+  const UID untyped = TextFrame(Page(0), "frame", "<dataframe scope=\"page\"/>\ra:1");
   Mark(untyped);
   EXPECT_TRUE(Gather(target).page.IsEmpty());
   EXPECT_EQ(Gather(target, kDataFrameTypeUnknown).page, List({untyped}));

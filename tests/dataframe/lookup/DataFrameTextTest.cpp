@@ -31,7 +31,8 @@ class DataFrameTextTest : public CatalogueFixture {
 };
 
 TEST_F(DataFrameTextTest, AStoryIsReadFromAStartInsideItUpToItsFinalCharacter) {
-  const UID frame = TextFrame(Page(0), "abcdef");  // the story is "abcdef" and its final CR
+  const UID frame =
+      TextFrame(Page(0), "frame", "abcdef");  // the story is "abcdef" and its final CR
   const struct {
     int32 start, count;
     const char* text;
@@ -42,11 +43,11 @@ TEST_F(DataFrameTextTest, AStoryIsReadFromAStartInsideItUpToItsFinalCharacter) {
   for (const auto& c : cases) {
     EXPECT_EQ(Story(frame, c.start, c.count), c.text) << c.start << "," << c.count;
   }
-  EXPECT_EQ(Story(TextFrame(Page(0), "a\xF0\x9F\x98\x80z"), 0, 0), "a\xF0\x9F\x98\x80z")
+  EXPECT_EQ(Story(TextFrame(Page(0), "frame", "a\xF0\x9F\x98\x80z"), 0, 0), "a\xF0\x9F\x98\x80z")
       << "characters beyond 16 bits arrive whole";
   EXPECT_EQ(Story(TextFrame(Page(0)), 0, 0), "");
   EXPECT_EQ(Story(GraphicFrame(Page(0)), 0, 0), "");
-  EXPECT_EQ(Story(Group({TextFrame(Page(0), "member")}), 0, 0), "");
+  EXPECT_EQ(Story(Group({TextFrame(Page(0), "frame", "member")}), 0, 0), "");
   EXPECT_EQ(Story(999999, 0, 0), "");
 }
 
@@ -68,17 +69,18 @@ TEST_F(DataFrameTextTest, ABodyIsWhatFollowsTheHeaderOrTheWholeTextWithoutOne) {
       {"typographic quotes", "<dataframe/>\r\xE2\x80\x9Cq\xE2\x80\x9D:1", "\r\xE2\x80\x9Cq\":1"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Bodies({TextFrame(Page(0), c.story)}), std::string("before|") + c.body) << c.what;
+    EXPECT_EQ(Bodies({TextFrame(Page(0), "frame", c.story)}), std::string("before|") + c.body)
+        << c.what;
   }
-  const UID first = TextFrame(Page(0), "<dataframe/>\ra:1");
+  const UID first = TextFrame(Page(0), "frame", "<dataframe/>\ra:1");
   const UID empty = TextFrame(Page(0));
-  const UID second = TextFrame(Page(0), "<dataframe/>\rb:2");
+  const UID second = TextFrame(Page(0), "frame", "<dataframe/>\rb:2");
   EXPECT_EQ(Bodies({first, empty, GraphicFrame(Page(0)), second}), "before|\ra:1\rb:2")
       << "bodies are joined with nothing between them";
 }
 
 TEST_F(DataFrameTextTest, AHeaderIsReadFromTheStraightenedStory) {
-  const UID frame = TextFrame(Page(0),
+  const UID frame = TextFrame(Page(0), "frame",
                               "<dataframe type=\xE2\x80\x9Dindex\xE2\x80\x9D scope=\"spread\" "
                               "match_name=\"true\" name=\"Prices\"/>\ra:1");
   DataFrameType type = 99;
@@ -101,7 +103,8 @@ TEST_F(DataFrameTextTest, AHeaderWithNothingToReadLeavesWhatItMust) {
       {"invalid reference", kInvalidUIDRef, true, 99, 99},
       {"empty story", Ref(TextFrame(Page(0))), true, -1, -1},
       {"no story", Ref(GraphicFrame(Page(0))), true, -1, -1},
-      {"neither type nor scope asked for", Ref(TextFrame(Page(0), "name=\"N\"/>")), false, 99, 99},
+      {"neither type nor scope asked for", Ref(TextFrame(Page(0), "frame", "name=\"N\"/>")), false,
+       99, 99},
   };
   for (const auto& c : cases) {
     DataFrameType type = 99;
@@ -119,7 +122,7 @@ TEST_F(DataFrameTextTest, AHeaderWithNothingToReadLeavesWhatItMust) {
 
 TEST_F(DataFrameTextTest, OnlyAMarkedItemIsADataFrame) {
   const std::string header = "<dataframe type=\"pellow\" scope=\"document\" name=\"Shelf\"/>";
-  const UID plain = TextFrame(Page(0), header);
+  const UID plain = TextFrame(Page(0), "frame", header);
   DataFrameType type = 99;
   DataFrameScope scope = 99;
   PMString name("name");
@@ -131,7 +134,7 @@ TEST_F(DataFrameTextTest, OnlyAMarkedItemIsADataFrame) {
   EXPECT_EQ(name, PMString("name"));
   EXPECT_EQ(frameID, PMString("id"));
 
-  const UID marked = TextFrame(Page(0), header);
+  const UID marked = TextFrame(Page(0), "frame", header);
   Mark(marked, "SKU-\xC3\xA9");
   EXPECT_EQ(CheckDataFrame(Ref(marked), &type, &scope, name, frameID), kTrue);
   EXPECT_EQ(type, kDataFrameTypePellow);
@@ -163,7 +166,7 @@ TEST_F(DataFrameTextTest, AMarkerPayloadOfAnyLengthIsReadWithinItsBytes) {
       {std::string(), ""},
   };
   for (const auto& c : cases) {
-    const UID frame = TextFrame(Page(0), "<dataframe type=\"labels\"/>");
+    const UID frame = TextFrame(Page(0), "frame", "<dataframe type=\"labels\"/>");
     MemBlock payload = NewMemBlock(static_cast<uint32>(c.payload.size()));
     std::memcpy(payload, c.payload.data(), c.payload.size());
     ASSERT_TRUE(WriteTagRecord(Ref(frame), kTagRecordSourceItem, kDataFrameMarkerKey, payload,

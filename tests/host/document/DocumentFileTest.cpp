@@ -2,16 +2,18 @@
 // shape are refused.
 #include <algorithm>
 
-#include "DocumentFixture.h"
 #include "IGeometry.h"
+#include "IHierarchy.h"
 #include "ITextFrameColumn.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
 #include "persist/DocumentFormat.h"
+#include "support/DocumentTest.h"
+#include "support/HostTest.h"
 
 namespace {
 
-using LayoutFileTest = DocumentFixture;
+using LayoutFileTest = DocumentTest<HostTest>;
 
 // What every part stores comes back byte for byte (names, groups and stories are checked by name
 // in the session script files.vts); here, also the bounds.

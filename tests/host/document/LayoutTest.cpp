@@ -1,12 +1,29 @@
-#include "DocumentFixture.h"
 #include "IGeometry.h"
+#include "IPageItemName.h"
+#include "ISpread.h"
 #include "persist/Crc32.h"
 #include "persist/DocumentFile.h"
 #include "persist/DocumentFormat.h"
+#include "support/DocumentTest.h"
+#include "support/HostTest.h"
 
 namespace {
 
-using LayoutTest = DocumentFixture;
+class LayoutTest : public DocumentTest<HostTest> {
+ protected:
+  // The names of the top-level items on a page, as the spread lists them: "A B C".
+  std::string ItemsOnPage(int32 spreadIndex, int32 pageIndex) const {
+    InterfacePtr<ISpread> spread(DB(), Spread(spreadIndex), IID_ISPREAD);
+    UIDList items(DB());
+    spread->GetItemsOnPage(pageIndex, &items, kFalse, kFalse, kTrue);
+    std::string names;
+    for (int32 i = 0; i < items.Length(); ++i) {
+      InterfacePtr<IPageItemName> name(DB(), items[i], IID_IPAGEITEMNAME);
+      names += (names.empty() ? "" : " ") + name->GetName().GetUTF8String();
+    }
+    return names;
+  }
+};
 
 TEST_F(LayoutTest, NewDocumentRefusesCountsOutsideItsLimits) {
   EXPECT_FALSE(DocumentFactory::NewDocument(0, 1));

@@ -1,13 +1,14 @@
 #include <boost/make_shared.hpp>
 
 #include "CmdUtils.h"
-#include "DocumentFixture.h"
 #include "ITextModelCmds.h"
 #include "TextIterator.h"
+#include "support/DocumentTest.h"
+#include "support/HostTest.h"
 
 namespace {
 
-class TextTest : public DocumentFixture {
+class TextTest : public DocumentTest<HostTest> {
  protected:
   // The whole story, final character included, as UTF-8.
   static std::string Text(ITextModel* story) {

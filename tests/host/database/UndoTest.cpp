@@ -183,26 +183,4 @@ TEST_F(UndoTest, ChangesToImplementationsThatAreNotStoredAreNotRecorded) {
   EXPECT_FALSE(fDb->IsModified());
 }
 
-// The modified flag after each action of a scenario.
-TEST_F(UndoTest, ModifiedFollowsTheSavedState) {
-  struct Action {
-    const char* what;
-    bool modifiedAfter;
-  };
-  const Action scenario[] = {
-      {"start", false}, {"set", true},   {"save", false}, {"undo", true}, {"redo", false},
-      {"set", true},    {"undo", false}, {"undo", true},  {"set", true},  {"undo", true},
-      {"save", false},  {"redo", true},  {"undo", false},
-  };
-  int32 next = 1;
-  for (const Action& action : scenario) {
-    std::string what = action.what;
-    if (what == "set") Set(next++);
-    if (what == "save") fDb->MarkSaved();
-    if (what == "undo") fDb->Undo();
-    if (what == "redo") fDb->Redo();
-    EXPECT_EQ(fDb->IsModified() != kFalse, action.modifiedAfter) << "after " << what;
-  }
-}
-
 }  // namespace

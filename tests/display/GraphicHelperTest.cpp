@@ -14,11 +14,6 @@ class GraphicHelperTest : public LookFixture {
     Doc().ClearHistory();
   }
   UIDList Items() const { return UIDList(Ref(fFrame)); }
-  int32 UndoSteps() {
-    int32 steps = 0;
-    while (Doc().CanUndo() && Doc().Undo()) ++steps;
-    return steps;
-  }
   UID fFrame = kInvalidUID;
 };
 
@@ -31,7 +26,7 @@ TEST_F(GraphicHelperTest, OneStageIsOneCommandInTheOrderAddedAndIsThenEmpty) {
   EXPECT_EQ(Look(fFrame)->GetStrokeWeight(), 0.5);
   EXPECT_EQ(Look(fFrame)->GetClassAttribute(), 0x1234u);
   EXPECT_EQ(snp.ApplyAttributes(), kFailure) << "a second apply has nothing to run";
-  EXPECT_EQ(UndoSteps(), 1);
+  EXPECT_EQ(UndoAll().size(), 1u);
   // A failing command answers its error code, and what is added next runs on its own.
   snp.AddFillSwatch(Page(0));  // a UID that names no swatch
   EXPECT_EQ(snp.ApplyAttributes(), kFailure);
@@ -65,7 +60,7 @@ TEST_F(GraphicHelperTest, TintsAndTheSwitchGoOneCommandBeforeTheInnerAttributes)
   EXPECT_EQ(look->GetClassAttribute(), 0x5A29u);
   EXPECT_EQ(look->GetFillTint(), 20.0);
   EXPECT_EQ(look->GetSwitchAttribute(), 1u);
-  EXPECT_EQ(UndoSteps(), 1);
+  EXPECT_EQ(UndoAll().size(), 1u);
 }
 
 TEST_F(GraphicHelperTest, OnlyTintsRunOneCommandAndAnswerTheEmptyInnerStage) {
@@ -73,7 +68,7 @@ TEST_F(GraphicHelperTest, OnlyTintsRunOneCommandAndAnswerTheEmptyInnerStage) {
   ktd.AddFillTint(60);
   EXPECT_EQ(ktd.ApplyAttributes(), kFailure);
   EXPECT_EQ(Look(fFrame)->GetFillTint(), 60.0);
-  EXPECT_EQ(UndoSteps(), 1);
+  EXPECT_EQ(UndoAll().size(), 1u);
 }
 
 // Nothing pending answers 1; attributes the utility refuses are dropped; pending ones die with

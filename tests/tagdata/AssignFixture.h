@@ -42,6 +42,10 @@ class AssignFixture : public CatalogueFixture {
     InterfacePtr<ISwatch> swatch(DB(), uid, IID_ISWATCH);
     return swatch ? swatch->GetName().GetUTF8String() : "-";
   }
+  ProcessColor ColorOf(UID uid) const {
+    InterfacePtr<ISwatch> swatch(DB(), uid, IID_ISWATCH);
+    return swatch ? swatch->GetProcessColor() : ProcessColor{-1, -1, -1, -1};
+  }
 
   // The story without its final character.
   std::string StoryOf(UID frame) const {

@@ -7,13 +7,7 @@
 
 namespace {
 
-class AssignTypeSwatchTest : public AssignFixture {
- protected:
-  ProcessColor ColorOf(UID swatch) const {
-    InterfacePtr<ISwatch> s(DB(), swatch, IID_ISWATCH);
-    return s ? s->GetProcessColor() : ProcessColor{-1, -1, -1, -1};
-  }
-};
+using AssignTypeSwatchTest = AssignFixture;
 
 // A type without a swatch, and a missing document, leave the tint alone.
 TEST_F(AssignTypeSwatchTest, EachTypeMakesItsSwatchOnceAndFindsItAfterwards) {
@@ -54,9 +48,7 @@ TEST_F(AssignTypeSwatchTest, EachTypeMakesItsSwatchOnceAndFindsItAfterwards) {
   PMReal tint = 42;
   EXPECT_EQ(FindOrCreateTypeSwatch(nullptr, kDataFrameTypeLabels, &tint), kInvalidUID);
   EXPECT_EQ(tint, 42);
-  int32 steps = 0;
-  while (Doc().CanUndo() && Doc().Undo()) ++steps;
-  EXPECT_EQ(steps, 6) << "one new swatch per type, none for finding one";
+  EXPECT_EQ(UndoAll().size(), 6u) << "one new swatch per type, none for finding one";
 }
 
 TEST_F(AssignTypeSwatchTest, ASwatchOfTheNameIsUsedAsItIsAndAMissingOneIsMadeAgain) {

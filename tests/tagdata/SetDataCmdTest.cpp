@@ -3,40 +3,15 @@
 #include "CmdUtils.h"
 #include "ErrorUtils.h"
 #include "IBroadcastUtils.h"
-#include "IPageList.h"
-#include "ISubject.h"
 #include "UtilsBoss.h"
 #include "VantelleCommandIDs.h"
+#include "support/RecordingObserver.h"
 #include "tagdata/TagDataDocumentTest.h"
 #include "tagdata/TagRecordBytes.h"
 
 namespace {
 
 constexpr PMIID kTagDataProtocol = IVantelleFrameTagData::kDefaultIID;
-
-// Hears what a subject announces for the tag data protocol while it lives.
-class TagDataListener : public IObserver {
- public:
-  struct Heard {
-    ClassID change;
-    void* changedBy;
-    void* data;
-  };
-  explicit TagDataListener(InterfacePtr<ISubject> subject) : fSubject(std::move(subject)) {
-    fSubject->AttachObserver(this, kTagDataProtocol);
-  }
-  ~TagDataListener() override { fSubject->DetachObserver(this, kTagDataProtocol); }
-  IPMUnknown* QueryInterface(PMIID) const override { return nullptr; }
-  void AddRef() const override {}
-  void Release() const override {}
-  void Update(ClassID change, ISubject*, PMIID, void* changedBy, void* data) override {
-    heard.push_back({change, changedBy, data});
-  }
-  std::vector<Heard> heard;
-
- private:
-  InterfacePtr<ISubject> fSubject;
-};
 
 class SetDataCmdTest : public TagDataDocumentTest {
  protected:
@@ -71,8 +46,9 @@ const std::string kList = ListHex({{0x41514D31, "0102"}});
 TEST_F(SetDataCmdTest, EveryItemGetsItsOwnCopyAndTheFirstIsAnnounced) {
   const UIDRef first = NewFrame("first");
   const UIDRef second = NewFrame("second");
-  TagDataListener firstHears(SubjectOf(first)), secondHears(SubjectOf(second)),
-      documentHears(DocumentWideSubject());
+  RecordingObserver firstHears(SubjectOf(first), kTagDataProtocol),
+      secondHears(SubjectOf(second), kTagDataProtocol),
+      documentHears(DocumentWideSubject(), kTagDataProtocol);
 
   void* command = nullptr;
   ASSERT_EQ(Run({first, second}, PMString("Vantelle Module"), 9, kList, &command), kSuccess);
@@ -85,7 +61,7 @@ TEST_F(SetDataCmdTest, EveryItemGetsItsOwnCopyAndTheFirstIsAnnounced) {
   EXPECT_NE(TagData(first)->GetRecordList(), TagData(second)->GetRecordList());
 
   EXPECT_TRUE(secondHears.heard.empty());
-  for (const TagDataListener* hears : {&firstHears, &documentHears}) {
+  for (const RecordingObserver* hears : {&firstHears, &documentHears}) {
     ASSERT_EQ(hears->heard.size(), 1u);
     EXPECT_EQ(hears->heard[0].change, kVantelleFrameTagSetDataCmdBoss);
     EXPECT_EQ(hears->heard[0].changedBy, command);
@@ -101,9 +77,8 @@ TEST_F(SetDataCmdTest, ItemsWithoutTagDataAreSkipped) {
   EXPECT_FALSE(Doc().CanUndo());
 
   const UIDRef frame = NewFrame("f");
-  InterfacePtr<IPageList> pages(DB(), DB()->GetRootUID(), IID_IPAGELIST);
-  const UIDRef page(DB(), pages->GetNthPageUID(0));
-  TagDataListener hears(DocumentWideSubject());
+  const UIDRef page = Ref(Page(0));
+  RecordingObserver hears(DocumentWideSubject(), kTagDataProtocol);
   EXPECT_EQ(Run({page, frame}, PMString("a"), 1, kList), kSuccess);
   EXPECT_EQ(ListHexOf(frame), kList);
   EXPECT_TRUE(hears.heard.empty());

@@ -5,33 +5,9 @@
 #include "database/Database.h"
 #include "host/database/TestObjects.h"
 #include "support/HostTest.h"
+#include "support/RecordingObserver.h"
 
 namespace {
-
-// An observer that is not a boss: it records what it hears, and can detach itself or another
-// observer while it is updated.
-class RecordingObserver : public IObserver {
- public:
-  struct Heard {
-    ClassID change;
-    ISubject* subject;
-    PMIID protocol;
-    void* changedBy;
-    void* data;
-  };
-
-  IPMUnknown* QueryInterface(PMIID) const override { return nullptr; }
-  void AddRef() const override {}
-  void Release() const override {}
-  void Update(ClassID change, ISubject* subject, PMIID protocol, void* changedBy,
-              void* data) override {
-    heard.push_back({change, subject, protocol, changedBy, data});
-    if (detachOnUpdate) subject->DetachObserver(detachOnUpdate, protocol);
-  }
-
-  std::vector<Heard> heard;
-  IObserver* detachOnUpdate = nullptr;
-};
 
 class SubjectTest : public HostTest {
  protected:

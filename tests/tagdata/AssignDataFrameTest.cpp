@@ -1,9 +1,7 @@
 // Making a text frame a data frame: marker, adornments, look and text, in the order and with the
 // failure rules of AssignDataFrame, against the real host and plug-in. The undo step of each
-// command runs end to end in the assign-undo session script.
-#include <algorithm>
-
-#include "CmdUtils.h"
+// command, and an assignment with typographer's quotes off, run end to end in assign-undo.vts;
+// the whole assignment as one step inside a sequence in dialog-assign.vts.
 #include "tagdata/AssignFixture.h"
 #include "tagdata/DataFrameVocabulary.h"
 
@@ -29,27 +27,6 @@ class AssignDataFrameTest : public AssignFixture {
   }
   UID fFrame = kInvalidUID;
 };
-
-TEST_F(AssignDataFrameTest, InsideASequenceTheWholeAssignmentIsOneStep) {
-  ICommandSequence* sequence = CmdUtils::BeginCommandSequence();
-  ASSERT_EQ(Assign(fFrame, kDataFrameTypeIndex, kDataFrameScopeSpread, "I", "Index"), kSuccess);
-  CmdUtils::EndCommandSequence(sequence);
-  ASSERT_EQ(UndoAll().size(), 1u);
-  ExpectUnassigned();
-  ASSERT_TRUE(Doc().Redo());
-  EXPECT_EQ(MarkerOf(fFrame), "I");
-  EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"index\" scope=\"spread\" name=\"Index\"/>\r\n");
-}
-
-TEST_F(AssignDataFrameTest, WithTheTextOptionOffItStaysOffAndTheHeaderKeepsStraightQuotes) {
-  TextOptions()->SetTypographersQuotes(kFalse);
-  Doc().ClearHistory();
-  ASSERT_EQ(Assign(fFrame, kDataFrameTypeAuxKeys, kDataFrameScopeFrame, "A", ""), kSuccess);
-  EXPECT_FALSE(TextOptions()->GetTypographersQuotes());
-  EXPECT_EQ(StoryOf(fFrame), "<dataframe type=\"auxkeys\" scope=\"frame\"/>\r\n");
-  const std::vector<std::string> steps = UndoAll();
-  EXPECT_EQ(std::count(steps.begin(), steps.end(), "Typographer's Quotes"), 0);
-}
 
 TEST_F(AssignDataFrameTest, AssigningAgainMovesTheMarkerToTheEndAndReplacesTheText) {
   ASSERT_EQ(Assign(fFrame, kDataFrameTypeMfgIndex, kDataFrameScopePage, "first", "One"), kSuccess);

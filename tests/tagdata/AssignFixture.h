@@ -11,7 +11,6 @@
 #include "IPageItemAdornmentList.h"
 #include "ISwatch.h"
 #include "ISwatchList.h"
-#include "ITextOptions.h"
 #include "IVantelleFrameTagData.h"
 #include "dataframe/lookup/CatalogueFixture.h"
 #include "dataframe/lookup/FrameStoryText.h"
@@ -83,9 +82,6 @@ class AssignFixture : public CatalogueFixture {
     return keys;
   }
 
-  InterfacePtr<ITextOptions> TextOptions() const {
-    return InterfacePtr<ITextOptions>(Workspace(), ITextOptions::kDefaultIID);
-  }
   // Takes the named swatch out of the document's list, as a user deleting it would.
   void RemoveSwatch(const char* name) const {
     InterfacePtr<ISwatchList> list(Workspace(), IID_ISWATCHLIST);

@@ -1,4 +1,3 @@
-#include "IDocument.h"
 #include "IVantelleDocPrefs.h"
 #include "tagdata/PartBytes.h"
 #include "tagdata/TagDataDocumentTest.h"
@@ -9,8 +8,7 @@ namespace {
 class DocPrefsTest : public TagDataDocumentTest {
  protected:
   InterfacePtr<IVantelleDocPrefs> Prefs() const {
-    InterfacePtr<IDocument> document(DB(), DB()->GetRootUID(), IID_IDOCUMENT);
-    return InterfacePtr<IVantelleDocPrefs>(document->GetWorkspaceRef());
+    return InterfacePtr<IVantelleDocPrefs>(Workspace());
   }
   std::string StoredHex() const {
     const std::vector<uint8> bytes = ::StoredBytes(Prefs(), IVantelleDocPrefs::kDefaultIID);

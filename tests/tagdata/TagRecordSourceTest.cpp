@@ -1,4 +1,3 @@
-#include "IDocument.h"
 #include "IPageList.h"
 #include "IVantelleDocPrefs.h"
 #include "tagdata/DataFrameMarker.h"
@@ -113,8 +112,7 @@ TEST_F(TagRecordSourceTest, DocumentListLivesInTheDocumentPreferences) {
   ASSERT_TRUE(Write(DocumentRef(), kTagRecordSourceDocument, kB, "0C"));
   EXPECT_EQ(Read(DocumentRef(), kTagRecordSourceDocument, kA), "0A0B");
   EXPECT_TRUE(Doc().IsModified());
-  InterfacePtr<IDocument> document(DocumentRef());
-  InterfacePtr<IVantelleDocPrefs> prefs(document->GetWorkspaceRef());
+  InterfacePtr<IVantelleDocPrefs> prefs(Workspace());
   MemBlock list = static_cast<MemBlock>(prefs->GetTagData());
   EXPECT_EQ(HexOfBlock(list), ListHex({{kA, "0A0B"}, {kB, "0C"}}));
   FreeMemBlock(list);

@@ -11,12 +11,11 @@ namespace {
 class SwatchTest : public LookFixture {
  protected:
   // "Name c,m,y,k" per swatch in list order; "Name" alone without process colour.
-  static std::string Describe(IDataBase* db) {
-    InterfacePtr<IDocument> document(db, db->GetRootUID(), IID_IDOCUMENT);
-    InterfacePtr<ISwatchList> list(document->GetWorkspaceRef(), IID_ISWATCHLIST);
+  std::string Describe() const {
+    InterfacePtr<ISwatchList> list(Workspace(), IID_ISWATCHLIST);
     std::string out;
     for (int32 i = 0; i < list->GetSwatchCount(); ++i) {
-      InterfacePtr<ISwatch> swatch(db, list->GetNthSwatchUID(i), IID_ISWATCH);
+      InterfacePtr<ISwatch> swatch(DB(), list->GetNthSwatchUID(i), IID_ISWATCH);
       out += (out.empty() ? "" : "; ") + swatch->GetName().GetUTF8String();
       if (swatch->IsProcessColor()) {
         const ProcessColor c = swatch->GetProcessColor();
@@ -33,7 +32,7 @@ class SwatchTest : public LookFixture {
 };
 
 TEST_F(SwatchTest, SwatchesThatCannotBeMadeChangeNothing) {
-  const std::string before = Describe(DB());
+  const std::string before = Describe();
   struct Case {
     const char* name;
     PMReal c, m, y, k;
@@ -43,7 +42,7 @@ TEST_F(SwatchTest, SwatchesThatCannotBeMadeChangeNothing) {
   EXPECT_EQ(
       QueryUtility<ISwatchUtils>()->CreateProcessCMYKSwatch(nullptr, PMString("X"), 0, 0, 0, 0, 0),
       kInvalidUID);
-  EXPECT_EQ(Describe(DB()), before);
+  EXPECT_EQ(Describe(), before);
   EXPECT_FALSE(Doc().CanUndo());
 }
 

@@ -81,7 +81,10 @@ bool16 ReadTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock* d
 
 bool16 HasItemTagRecord(const UIDRef& item, uint32 key) {
   InterfacePtr<IVantelleFrameTagData> tagData(item);
-  return tagData && FindTagRecord(tagData->GetRecordList(), key, nullptr, nullptr);
+  if (!tagData) return kFalse;
+  // Most page items hold no list: a walk over all of them asks no more of those.
+  const MemBlock list = tagData->GetRecordList();
+  return list && FindTagRecord(list, key, nullptr, nullptr);
 }
 
 bool16 WriteTagRecord(const UIDRef& target, int32 source, uint32 key, MemBlock data,

@@ -42,14 +42,16 @@ class VantelleFrameTagData : public CPMUnknown<IVantelleFrameTagData> {
   bool16 WouldChangeNothing(const PMString& key1, const PMString& key2, const PMString& key3,
                             const PMString& key4, int32 number, MemBlock list) const;
 
-  PMString fTransientText;
+  // First, beside the object's header: a walk over every page item of a document asks each for
+  // its record list and touches nothing else of it.
+  MemBlock fRecordList = nullptr;
+  // Equals the held block's size; 0 when none is held.
+  uint32 fRecordListSize = 0;
   int32 fTagNumber = 0;
+  PMString fTransientText;
   PMString fKeyField1;
   PMString fKeyField2;
   PMString fKeyField3;
   PMString fKeyField4;
-  // Equals the held block's size; 0 when none is held.
-  uint32 fRecordListSize = 0;
-  MemBlock fRecordList = nullptr;
   PMString fCompositeKey;
 };

@@ -1,5 +1,7 @@
 #include "dataframe/parser/HeaderReader.h"
 
+#include <string>
+
 namespace {
 
 constexpr int16 kTypeReadingOrder[] = {kDataFrameTypeLabels,   kDataFrameTypeIndex,
@@ -25,6 +27,12 @@ struct AttributeLiterals {
   const int16 (&order)[N];
 };
 
+// Whether the literal stands in the text at the position (at most the text's size).
+bool Holds(const std::u16string& text, size_t at, const std::u16string& literal) {
+  return literal.size() <= text.size() - at &&
+         std::char_traits<char16_t>::compare(text.data() + at, literal.data(), literal.size()) == 0;
+}
+
 // One attribute of the header. Its value is that of the first literal in its reading order that
 // occurs anywhere in the text.
 template <size_t N>
@@ -40,12 +48,9 @@ class AttributeSearch {
   // Looks at the literal whose opening quote is at the position, if it is one of this attribute.
   void LookAt(const std::u16string& text, size_t quote) {
     const std::u16string& prefix = fLiterals.prefix;
-    if (quote < prefix.size() || text.compare(quote - prefix.size(), prefix.size(), prefix)) {
-      return;
-    }
+    if (quote < prefix.size() || !Holds(text, quote - prefix.size(), prefix)) return;
     for (size_t rank = 0; rank < fBest; ++rank) {
-      const std::u16string& value = fLiterals.quotedValues[rank];
-      if (text.compare(quote + 1, value.size(), value) == 0) fBest = rank;
+      if (Holds(text, quote + 1, fLiterals.quotedValues[rank])) fBest = rank;
     }
   }
 

@@ -65,8 +65,9 @@ class Boss final : public IPMUnknown {
   mutable int32 fRefCount = 1;
   // The parts' kinds and the index of interfaces, shared with the class's other bosses.
   std::shared_ptr<const ClassLayout> fLayout;
-  // The implementations, in the layout's order, in the same block of memory as the boss itself:
-  // finding an interface reads the boss and nothing else of its own.
+  // The parts, in the layout's order, in the same block of memory as the boss itself: finding an
+  // interface reads the boss, the shared index and the one part. The implementations are the
+  // factories' own allocations; a plug-in's registration offers no way to build one in place.
   Part* fParts = nullptr;
   size_t fPartCount = 0;
   std::vector<Part> fRetired;

@@ -35,6 +35,8 @@ class HOST_API UnicodeSavvyString {
   // of what occur, or npos.
   static size_t FindUnits(const std::u16string& text, const textchar* what, size_t length,
                           size_t from);
+  // The first surrogate unit in [p, end), or end.
+  static const textchar* FindSurrogate(const textchar* p, const textchar* end);
 
   const std::u16string& GetUTF16() const { return fText; }
   std::u16string& GetUTF16Mutable() { return fText; }

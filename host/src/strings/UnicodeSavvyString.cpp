@@ -86,15 +86,18 @@ bool IsCommonUnit(textchar c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// The first c in [p, end), or end.
-const textchar* FindUnit(const textchar* p, const textchar* end, textchar c) {
+// The first unit u in [p, end) with (u & mask) == value, or end.
+const textchar* FindMaskedUnit(const textchar* p, const textchar* end, textchar mask,
+                               textchar value) {
 #if defined(__SSE2__) || defined(_M_X64)
   // Sixteen units at a time: two vector compares whose results are packed into one mask, tested
-  // at once; most blocks hold no c.
-  const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
+  // at once; most blocks hold no such unit.
+  const __m128i masks = _mm_set1_epi16(static_cast<short>(mask));
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(value));
   while (end - p >= 16) {
-    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
+    const __m128i low = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), masks);
+    const __m128i high =
+        _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8)), masks);
     const __m128i equal =
         _mm_packs_epi16(_mm_cmpeq_epi16(low, wanted), _mm_cmpeq_epi16(high, wanted));
     if (_mm_movemask_epi8(equal) != 0) break;
@@ -106,16 +109,25 @@ const textchar* FindUnit(const textchar* p, const textchar* end, textchar c) {
   constexpr size_t kBlock = 32;
   while (static_cast<size_t>(end - p) >= kBlock) {
     unsigned any = 0;
-    for (size_t i = 0; i < kBlock; ++i) any |= p[i] == c;
+    for (size_t i = 0; i < kBlock; ++i) any |= (p[i] & mask) == value;
     if (any) break;
     p += kBlock;
   }
 #endif
-  while (p != end && *p != c) ++p;
+  while (p != end && (*p & mask) != value) ++p;
   return p;
 }
 
+// The first c in [p, end), or end.
+const textchar* FindUnit(const textchar* p, const textchar* end, textchar c) {
+  return FindMaskedUnit(p, end, 0xFFFF, c);
+}
+
 }  // namespace
+
+const textchar* UnicodeSavvyString::FindSurrogate(const textchar* p, const textchar* end) {
+  return FindMaskedUnit(p, end, 0xF800, 0xD800);
+}
 
 size_t UnicodeSavvyString::FindUnits(const std::u16string& text, const textchar* what,
                                      size_t length, size_t from) {

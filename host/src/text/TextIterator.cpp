@@ -50,16 +50,7 @@ void TextIterator::AppendUpTo(const TextIterator& end, UnicodeSavvyString& out) 
         inPiece >= 0 && inPiece < fPiece.CharCount() ? fPiece.CharCount() - inPiece : 0;
     const int32 count = std::min(held, end.fPosition - fPosition);
     const textchar* at = fPiece.GetUTF16().data() + (held > 0 ? inPiece : 0);
-    int32 run = 0;
-    // Blocks of 32 units are tested whole while none is a surrogate: a loop compilers turn into
-    // vector compares.
-    constexpr int32 kBlock = 32;
-    for (; run + kBlock <= count; run += kBlock) {
-      unsigned surrogates = 0;
-      for (int32 i = 0; i < kBlock; ++i) surrogates |= (at[run + i] & 0xF800) == 0xD800;
-      if (surrogates) break;
-    }
-    while (run < count && (at[run] & 0xF800) != 0xD800) ++run;
+    const int32 run = static_cast<int32>(UnicodeSavvyString::FindSurrogate(at, at + count) - at);
     units.append(at, static_cast<size_t>(run));
     fPosition += run;
     if (run == count && held > 0) continue;

@@ -79,34 +79,44 @@ void StraightenQuotes(PMString& text) {
 
 void ReadHeaderAttributes(const PMString& text, DataFrameType* type, DataFrameScope* scope,
                           PMString& name) {
-  // Every literal's value begins after a quote: one pass over the quotes of the text finds each
-  // literal that occurs, however many there are to try and wherever they stand, and ends early
-  // once the first of each order is met.
+  // Every literal's value begins after a quote, and so does the name's: one pass over the quotes
+  // of the text finds each literal that occurs, however many there are to try and wherever they
+  // stand, and the name with the quote that closes it. It ends early once the first literal of
+  // each order is met and the name is closed.
   static const AttributeLiterals kTypes("type", kTypeReadingOrder, kDataFrameTypeKeywords);
   static const AttributeLiterals kScopes("scope", kScopeReadingOrder, kDataFrameScopeKeywords);
+  // name=" without its quote.
+  static const std::u16string kNameKeyword = [] {
+    std::u16string opener = PMString(kDataFrameNameOpener).GetUTF16();
+    opener.pop_back();
+    return opener;
+  }();
   AttributeSearch typeSearch(kTypes, type);
   AttributeSearch scopeSearch(kScopes, scope);
   const std::u16string& units = text.GetUTF16();
+  int32 nameOpened = -1;  // the quote after the first name= not preceded by "_"
+  int32 nameClosed = -1;  // the next quote after it
   for (int32 quote = text.IndexOfWChar('"');
-       quote >= 0 && (typeSearch.Open() || scopeSearch.Open());
+       quote >= 0 && (typeSearch.Open() || scopeSearch.Open() || nameClosed < 0);
        quote = text.IndexOfWChar('"', quote + 1)) {
-    if (typeSearch.Open()) typeSearch.LookAt(units, static_cast<size_t>(quote));
-    if (scopeSearch.Open()) scopeSearch.LookAt(units, static_cast<size_t>(quote));
+    const size_t at = static_cast<size_t>(quote);
+    if (typeSearch.Open()) typeSearch.LookAt(units, at);
+    if (scopeSearch.Open()) scopeSearch.LookAt(units, at);
+    if (nameOpened >= 0) {
+      if (nameClosed < 0) nameClosed = quote;
+    } else if (at >= kNameKeyword.size() && Holds(units, at - kNameKeyword.size(), kNameKeyword)) {
+      // Not preceded by "_", so that match_name="true" is never read as a name.
+      const size_t keyword = at - kNameKeyword.size();
+      if (keyword == 0 || units[keyword - 1] != '_') nameOpened = quote;
+    }
   }
   typeSearch.SetResult();
   scopeSearch.SetResult();
 
-  // The first name=" not preceded by "_", so that match_name="true" is never read as a name.
-  static const PMString opener(kDataFrameNameOpener);
-  int32 at = text.IndexOfString(opener);
-  while (at > 0 && text[at - 1] == '_') at = text.IndexOfString(opener, at + 1);
-  if (at < 0) return;
-  int32 valueStart = at + opener.CharCount();
-  int32 closingQuote = text.IndexOfWChar('"', valueStart);
+  if (nameClosed < 0) return;
   static const PMString closer(kDataFrameHeaderCloser);
-  int32 headerEnd = text.IndexOfString(closer);
-  if (closingQuote >= 0 && closingQuote < headerEnd) {
-    name = text.Substring(valueStart, closingQuote - valueStart);
+  if (nameClosed < text.IndexOfString(closer)) {
+    name = text.Substring(nameOpened + 1, nameClosed - nameOpened - 1);
   }
 }
 

@@ -18,7 +18,9 @@ MemBlock gWorkingCopy = nullptr;
 class VantellePrefsDialogController : public CDialogController {
  public:
   explicit VantellePrefsDialogController(IPMUnknown* boss) : CDialogController(boss) {
-    gWorkingCopy = NewMemBlock(kModuleSettingsSize);
+    // A second controller while one lives (a document file may hold any object) shares the
+    // process's one copy instead of losing it; the first to go gives it up.
+    if (!gWorkingCopy) gWorkingCopy = NewMemBlock(kModuleSettingsSize);
     if (!gWorkingCopy) BeepAlert();
   }
   ~VantellePrefsDialogController() override {

@@ -1,7 +1,9 @@
 // The plug-in's dialogs where a script cannot reach: the preferences dialog's writing of the
 // settings file, memory running out, a view the resources lack. The dialogs' own behaviour and the
 // menu actions run end to end in tests/sessions/.
+#include "CreateObject.h"
 #include "IApplication.h"
+#include "IDialogController.h"
 #include "IDialogMgr.h"
 #include "ISession.h"
 #include "InterfacePtr.h"
@@ -63,6 +65,18 @@ TEST_F(DialogFlowTest, AViewTheResourcesLackGivesNoDialog) {
   InterfacePtr<IDialog> found(dialogs->CreateNewDialog(
       {WLocaleSetting::GetLocale(), 0x182900, kViewRsrcType, 251, kTrue}, IDialog::kMovableModal));
   EXPECT_TRUE(found);
+}
+
+// A document file may hold objects of any class, two preferences controllers among them: they
+// share the one working copy, and it goes with them (the fixture counts the blocks left over).
+TEST_F(DialogFlowTest, TwoPreferencesControllersAtOnceShareOneWorkingCopy) {
+  const uint64 blocks = Memory()->LiveBlocks();
+  InterfacePtr<IDialogController> first(
+      static_cast<IDialogController*>(CreateObject(0x182901, IDialogController::kDefaultIID)));
+  InterfacePtr<IDialogController> second(
+      static_cast<IDialogController*>(CreateObject(0x182901, IDialogController::kDefaultIID)));
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(Memory()->LiveBlocks(), blocks + 1);
 }
 
 }  // namespace
